@@ -1,0 +1,86 @@
+#pragma once
+// The command-line front end's plumbing: subcommands register themselves
+// with LUMENO_CLI_COMMAND in their own source file under src/cli/.
+//
+// Arguments arrive in the chosen encoding (UTF-8 by default, GBK with
+// --encoding gbk) and are handed to the commands as GBK, the logic's text.
+// Output lines are GBK and are converted back on the way out.
+#include <map>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lumeno::cli {
+
+// Bad arguments: the message (plain ASCII or GBK) goes to standard error with
+// the usage line, and the status is 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Context {
+ public:
+  Context(std::vector<std::string> gbkArgs, bool gbkOutput, std::ostream& out, std::ostream& err);
+
+  // Positional arguments and options after the subcommand name, in GBK.
+  const std::vector<std::string>& Args() const { return args_; }
+
+  // Writes one GBK line to standard output.
+  void Line(const std::string& gbkLine);
+  // Writes one GBK line to standard error.
+  void ErrorLine(const std::string& gbkLine);
+  // Converts GBK for the output encoding.
+  std::string ForOutput(const std::string& gbk) const;
+
+  std::ostream& out() { return out_; }
+  std::ostream& err() { return err_; }
+
+ private:
+  std::vector<std::string> args_;
+  bool gbkOutput_;
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+// Splits "--name value" options, "--flag" switches and positional arguments.
+// Options named in `flags` take no value; any other "--name" takes the next
+// argument. An option outside `flags` and `valued` is a UsageError.
+struct ParsedArgs {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;
+  bool Has(const std::string& name) const { return options.count(name) > 0; }
+  std::optional<std::string> Get(const std::string& name) const;
+  std::string GetOr(const std::string& name, const std::string& fallback) const;
+  // The option as a decimal integer; UsageError when it is not one.
+  std::optional<int> GetInt(const std::string& name) const;
+};
+ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued,
+                     const std::vector<std::string>& flags = {});
+
+using CommandFn = int (*)(Context&);
+
+struct CommandInfo {
+  const char* name;
+  const char* usage;    // "lumeno-cli NAME ..." argument summary
+  const char* summary;  // one line for --help
+  CommandFn run;
+};
+
+class CommandRegistration {
+ public:
+  explicit CommandRegistration(CommandInfo info);
+};
+
+const std::map<std::string, CommandInfo>& Commands();
+
+}  // namespace lumeno::cli
+
+#define LUMENO_CLI_CONCAT2(a, b) a##b
+#define LUMENO_CLI_CONCAT(a, b) LUMENO_CLI_CONCAT2(a, b)
+// Registers a subcommand: LUMENO_CLI_COMMAND("name", "ARGS", "summary", fn);
+#define LUMENO_CLI_COMMAND(name, usage, summary, fn)                      \
+  static ::lumeno::cli::CommandRegistration LUMENO_CLI_CONCAT(kCliCommand_, \
+                                                              __LINE__)({name, usage, summary, fn})

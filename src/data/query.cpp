@@ -1,0 +1,267 @@
+#include "data/query.h"
+
+#include <sqlite3.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "core/gbk.h"
+#include "core/text.h"
+#include "data/jet_sql.h"
+
+namespace lumeno::data {
+
+// ---------------------------------------------------------------- values
+
+Value Value::Int(long long v) {
+  Value x;
+  x.kind_ = Kind::Integer;
+  x.int_ = v;
+  return x;
+}
+
+Value Value::Real(double v) {
+  Value x;
+  x.kind_ = Kind::Real;
+  x.real_ = v;
+  return x;
+}
+
+Value Value::Text(std::string gbk) {
+  Value x;
+  x.kind_ = Kind::Text;
+  x.text_ = std::move(gbk);
+  return x;
+}
+
+std::string Value::AsText() const {
+  switch (kind_) {
+    case Kind::Null: return {};
+    case Kind::Integer: return std::to_string(int_);
+    case Kind::Real: return FormatGeneral(real_);
+    case Kind::Text: return text_;
+  }
+  return {};
+}
+
+std::string Value::AsTrimmedText() const { return Trim(AsText()); }
+
+namespace {
+long long RoundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
+}  // namespace
+
+long long Value::AsInteger() const {
+  switch (kind_) {
+    case Kind::Null: return 0;
+    case Kind::Integer: return int_;
+    case Kind::Real: return RoundHalfEven(real_);
+    case Kind::Text: {
+      std::string t = Trim(text_);
+      if (t.empty()) return 0;
+      char* end = nullptr;
+      double d = std::strtod(t.c_str(), &end);
+      if (end == t.c_str() || *end != '\0') throw DataError("'" + text_ + "' is not a valid integer value");
+      return RoundHalfEven(d);
+    }
+  }
+  return 0;
+}
+
+double Value::AsDouble() const {
+  switch (kind_) {
+    case Kind::Null: return 0;
+    case Kind::Integer: return static_cast<double>(int_);
+    case Kind::Real: return real_;
+    case Kind::Text: {
+      std::string t = Trim(text_);
+      if (t.empty()) return 0;
+      char* end = nullptr;
+      double d = std::strtod(t.c_str(), &end);
+      if (end == t.c_str() || *end != '\0') throw DataError("'" + text_ + "' is not a valid floating point value");
+      return d;
+    }
+  }
+  return 0;
+}
+
+// ---------------------------------------------------------------- results
+
+ResultSet::ResultSet(std::vector<std::string> columns, std::vector<std::vector<Value>> rows)
+    : columns_(std::move(columns)), rows_(std::move(rows)) {}
+
+int ResultSet::ColumnIndex(std::string_view name) const {
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    const std::string& c = columns_[i];
+    if (c.size() == name.size() && strncasecmp(c.data(), name.data(), c.size()) == 0) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const Value& ResultSet::At(int row, int column) const {
+  static const Value kNull;
+  if (column < 0 || column >= FieldCount()) throw DataError(StrFormat("field index %d out of range", column));
+  if (row < 0 || row >= RecordCount()) return kNull;
+  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+const Value& ResultSet::At(int row, std::string_view column) const {
+  int index = ColumnIndex(column);
+  if (index < 0) throw DataError("field '" + std::string(column) + "' not found");
+  return At(row, index);
+}
+
+// ---------------------------------------------------------------- connections
+
+class Connection {
+ public:
+  explicit Connection(const std::string& connectionString) {
+    path_ = DataSourceOf(connectionString);
+    struct stat st;
+    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+      throw DataError("could not find file '" + path_ + "'");
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+      std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+      if (db) sqlite3_close(db);
+      throw DataError("could not open '" + path_ + "': " + why);
+    }
+    db_ = db;
+    sqlite3_busy_timeout(db_, 200);
+    sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    RegisterJetFunctions(db_);
+  }
+  ~Connection() { sqlite3_close(db_); }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  ResultSet Run(const std::string& gbkSql);
+
+ private:
+  std::string path_;
+  sqlite3* db_ = nullptr;
+};
+
+namespace {
+
+// The translation of a text depends on the text alone, so a repeated text
+// reuses its first translation.
+const std::string& CachedTranslation(const std::string& utf8Sql) {
+  thread_local std::unordered_map<std::string, std::string> cache;
+  auto it = cache.find(utf8Sql);
+  if (it != cache.end()) return it->second;
+  std::string translated = TranslateJetSql(utf8Sql);
+  if (cache.size() >= 4096) cache.clear();
+  return cache.emplace(utf8Sql, std::move(translated)).first->second;
+}
+
+// Columns the translator adds for its own use (ranking for Jet's top N with
+// ties) start with two underscores and are not part of the result.
+bool IsHiddenColumn(const char* name) { return name && name[0] == '_' && name[1] == '_'; }
+
+}  // namespace
+
+ResultSet Connection::Run(const std::string& gbkSql) {
+  const std::string& sql = CachedTranslation(GbkToUtf8(gbkSql));
+  sqlite3_stmt* stmt = nullptr;
+  const char* tail = nullptr;
+  int rc = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+  if (rc != SQLITE_OK) {
+    std::string why = sqlite3_errmsg(db_);
+    if (stmt) sqlite3_finalize(stmt);
+    throw DataError("query failed: " + why);
+  }
+  if (!stmt) throw DataError("query text is empty");
+  std::vector<std::string> columns;
+  std::vector<int> kept;
+  int n = sqlite3_column_count(stmt);
+  for (int i = 0; i < n; ++i) {
+    const char* name = sqlite3_column_name(stmt, i);
+    if (IsHiddenColumn(name)) continue;
+    kept.push_back(i);
+    columns.push_back(Utf8ToGbk(name ? name : ""));
+  }
+  std::vector<std::vector<Value>> rows;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    std::vector<Value> row;
+    row.reserve(kept.size());
+    for (int i : kept) {
+      switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_INTEGER: row.push_back(Value::Int(sqlite3_column_int64(stmt, i))); break;
+        case SQLITE_FLOAT: row.push_back(Value::Real(sqlite3_column_double(stmt, i))); break;
+        case SQLITE_NULL: row.push_back(Value()); break;
+        default: {
+          const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+          int len = sqlite3_column_bytes(stmt, i);
+          row.push_back(Value::Text(Utf8ToGbk(std::string_view(text ? text : "", static_cast<std::size_t>(len)))));
+        }
+      }
+    }
+    rows.push_back(std::move(row));
+  }
+  if (rc != SQLITE_DONE) {
+    std::string why = sqlite3_errmsg(db_);
+    sqlite3_finalize(stmt);
+    throw DataError("query failed: " + why);
+  }
+  sqlite3_finalize(stmt);
+  return ResultSet(std::move(columns), std::move(rows));
+}
+
+// ---------------------------------------------------------------- queries
+
+Query::Query() = default;
+Query::Query(std::string connectionString) : connectionString_(std::move(connectionString)) {}
+Query::~Query() = default;
+Query::Query(Query&&) noexcept = default;
+Query& Query::operator=(Query&&) noexcept = default;
+
+void Query::SetConnectionString(std::string connectionString) {
+  Close();
+  connection_.reset();
+  connectionString_ = std::move(connectionString);
+}
+
+void Query::Close() {
+  active_ = false;
+  result_ = ResultSet();
+  cursor_ = 0;
+}
+
+void Query::ClearSql() { lines_.clear(); }
+void Query::SetSql(std::string gbkSql) {
+  lines_.clear();
+  lines_.push_back(std::move(gbkSql));
+}
+void Query::AddSql(std::string gbkLine) { lines_.push_back(std::move(gbkLine)); }
+
+std::string Query::Sql() const {
+  std::string s;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (i) s += "\r\n";
+    s += lines_[i];
+  }
+  return s;
+}
+
+void Query::Open() {
+  Close();
+  if (!connection_) connection_ = std::make_shared<Connection>(connectionString_);
+  result_ = connection_->Run(Sql());
+  active_ = true;
+  cursor_ = 0;
+}
+
+ResultSet RunQuery(const std::string& connectionString, const std::string& gbkSql) {
+  Connection connection(connectionString);
+  return connection.Run(gbkSql);
+}
+
+ResultSet RunQuery(DatabaseFile file, const std::string& gbkSql) {
+  return RunQuery(ConnectionStringFor(file), gbkSql);
+}
+
+}  // namespace lumeno::data
