@@ -115,13 +115,27 @@ const Value& ResultSet::At(int row, std::string_view column) const {
 
 // ---------------------------------------------------------------- connections
 
+// The identity of a database file as the file system sees it, so a kept
+// connection is used only while its file is still the same file.
+struct FileIdentity {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  off_t size = 0;
+  long long mtimeNs = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw DataError("could not find file '" + path + "'");
+  return {st.st_dev, st.st_ino, st.st_size, static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+}
+
 class Connection {
  public:
   explicit Connection(const std::string& connectionString) {
     path_ = DataSourceOf(connectionString);
-    struct stat st;
-    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-      throw DataError("could not find file '" + path_ + "'");
+    identity_ = IdentityOf(path_);
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
@@ -139,9 +153,12 @@ class Connection {
   Connection& operator=(const Connection&) = delete;
 
   ResultSet Run(const std::string& gbkSql);
+  const std::string& path() const { return path_; }
+  const FileIdentity& identity() const { return identity_; }
 
  private:
   std::string path_;
+  FileIdentity identity_;
   sqlite3* db_ = nullptr;
 };
 
@@ -255,9 +272,43 @@ void Query::Open() {
   cursor_ = 0;
 }
 
+// A transient look-up behaves as if it opened its file, ran its text and
+// closed the file again. Opening a file costs more than the look-up itself,
+// so each thread keeps the connections of its recent look-ups and reuses one
+// only while the file on disk is still the very same file (device, inode,
+// size and modification time); a file that has gone or changed is opened
+// afresh, or fails, exactly as a new connection would.
 ResultSet RunQuery(const std::string& connectionString, const std::string& gbkSql) {
-  Connection connection(connectionString);
-  return connection.Run(gbkSql);
+  struct Kept {
+    std::string connectionString;
+    std::shared_ptr<Connection> connection;
+  };
+  thread_local std::vector<Kept> kept;
+  const std::string path = DataSourceOf(connectionString);
+  FileIdentity identity;
+  try {
+    identity = IdentityOf(path);
+  } catch (...) {
+    std::erase_if(kept, [&](const Kept& k) { return k.connection->path() == path; });
+    throw;
+  }
+  std::shared_ptr<Connection> connection;
+  for (Kept& k : kept) {
+    if (k.connectionString == connectionString && k.connection->identity() == identity) connection = k.connection;
+  }
+  if (!connection) {
+    std::erase_if(kept, [&](const Kept& k) { return k.connectionString == connectionString; });
+    connection = std::make_shared<Connection>(connectionString);
+    if (kept.size() >= 8) kept.erase(kept.begin());
+    kept.push_back({connectionString, connection});
+  }
+  try {
+    return connection->Run(gbkSql);
+  } catch (const DataError&) {
+    // A file that turned out not to be a database is not kept.
+    std::erase_if(kept, [&](const Kept& k) { return k.connection == connection; });
+    throw;
+  }
 }
 
 ResultSet RunQuery(DatabaseFile file, const std::string& gbkSql) {
