@@ -16,10 +16,10 @@
 namespace lumeno::refgen {
 namespace {
 
-// While the readings are still being written the table may be incomplete:
-// the build then warns and goes on. Set to true once sancai.tsv is complete,
-// so that a lost triple fails the build.
-constexpr bool kRequireAllTriples = false;
+// Every triple must have its reading: a lost one fails the build. (While
+// the readings were being written this was false, and the build only
+// warned.)
+constexpr bool kRequireAllTriples = true;
 
 constexpr const char* kElements[] = {"金", "木", "水", "火", "土"};
 
