@@ -1,6 +1,9 @@
 #include "cli/cli.h"
 
+#include <ctime>
+
 #include "core/gbk.h"
+#include "core/date.h"
 #include "core/text.h"
 
 namespace lumeno::cli {
@@ -80,6 +83,49 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std
     }
   }
   return parsed;
+}
+
+const std::vector<std::string> kBirthOptionNames = {"surname", "given", "sex",    "calendar", "year",
+                                                   "month",   "day",   "hour",   "minute",   "today"};
+
+std::string HourItemOf(int hour) {
+  static constexpr const char* kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+  return std::string(kBranches[((hour + 1) / 2) % 12]) + " " + std::to_string(hour);
+}
+
+BirthOptions ReadBirthOptions(const ParsedArgs& args) {
+  BirthOptions b;
+  b.surname = args.GetOr("surname", "");
+  b.given = args.GetOr("given", "");
+  b.sex = args.GetOr("sex", "男");
+  b.year = args.GetOr("year", "");
+  b.month = args.GetOr("month", "");
+  b.day = args.GetOr("day", "");
+  b.minute = args.GetOr("minute", "0");
+  b.hourItem = args.GetOr("hour", "子 0");
+  if (auto hour = ParseInt(Trim(b.hourItem))) {
+    if (*hour < 0 || *hour > 23) throw UsageError("--hour takes 0 to 23 or an hour item such as \"子 0\"");
+    b.hourItem = HourItemOf(*hour);
+  }
+  const std::string calendar = Trim(args.GetOr("calendar", "公历"));
+  if (calendar == "公历" || calendar == "solar" || calendar == "0") {
+    b.calendarIndex = 0;
+  } else if (calendar == "农历" || calendar == "lunar" || calendar == "1") {
+    b.calendarIndex = 1;
+  } else {
+    throw UsageError("--calendar takes 公历 (solar) or 农历 (lunar)");
+  }
+  if (auto today = args.Get("today")) {
+    std::optional<DateValue> d = TryParseDate(*today);
+    if (!d) throw UsageError("--today needs a date yyyy-mm-dd, not '" + *today + "'");
+    b.currentYear = DecodeDate(*d).year;
+  } else {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    b.currentYear = local.tm_year + 1900;
+  }
+  return b;
 }
 
 }  // namespace lumeno::cli

@@ -60,6 +60,22 @@ struct ParsedArgs {
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                      const std::vector<std::string>& flags = {});
 
+// The birth inputs of the report commands, as the main window holds them.
+// --hour takes an hour item such as "子 0" or a bare hour 0-23 (turned into
+// its item); --today fixes the clock's year for the age.
+struct BirthOptions {
+  std::string surname, given, sex, year, month, day, hourItem, minute;
+  int calendarIndex = 0;  // 0 公历, 1 农历
+  int currentYear = 0;
+};
+// The option names ReadBirthOptions reads.
+extern const std::vector<std::string> kBirthOptionNames;
+// Options left out are empty inputs (which meet the reports' own messages),
+// except those the window starts with: sex 男, 公历, hour 子 0, minute 0.
+BirthOptions ReadBirthOptions(const ParsedArgs& args);
+// The hour item of the main window for an hour 0-23: "子 0", "丑 1" ... "子 23".
+std::string HourItemOf(int hour);
+
 using CommandFn = int (*)(Context&);
 
 struct CommandInfo {
