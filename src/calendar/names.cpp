@@ -57,7 +57,7 @@ constexpr ConstellationRange kConstellations[] = {
 
 DateValue SolarTermMoment(int year, int n) {
   if (n < 0 || n > 23) return std::numeric_limits<double>::quiet_NaN();
-  const double ms = RoundHalfEven(static_cast<double>(year - 1900) * kMeanYearMs + SolarTermOffsets[n] * 60000.0);
+  const double ms = RoundHalfEven((static_cast<double>(year) - 1900) * kMeanYearMs + SolarTermOffsets[n] * 60000.0);
   return AsDateValue((kFirstTermMs + ms) / kMsPerDay);
 }
 
