@@ -126,9 +126,7 @@ TEST(SolarToLunar, KnownDays) {
       {std::numeric_limits<double>::infinity(), {}},
   };
   for (const Case& c : cases) {
-    const LunarDate got = SolarToLunar(c.date);
-    EXPECT_EQ(got, c.lunar) << c.date << " gave " << got.year << "-" << got.month << "-" << got.day
-                            << (got.leap ? " leap" : "");
+    EXPECT_EQ(SolarToLunar(c.date), c.lunar) << c.date;
   }
 }
 
@@ -182,8 +180,7 @@ TEST(LunarToSolar, KnownDates) {
       {{2099, 12, 30, false}, D(2100, 2, 8)},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FormatDate(LunarToSolar(c.lunar)), FormatDate(c.date))
-        << c.lunar.year << "-" << c.lunar.month << "-" << c.lunar.day << (c.lunar.leap ? " leap" : "");
+    EXPECT_EQ(FormatDate(LunarToSolar(c.lunar)), FormatDate(c.date)) << ::testing::PrintToString(c.lunar);
   }
 }
 
@@ -202,8 +199,8 @@ TEST(LunarToSolar, RejectsWithTheFirstDayOfYearOne) {
       {0, 0, 0, false},      // the no-date record
   };
   for (const LunarDate& d : rejected) {
-    EXPECT_FALSE(IsValidLunarDate(d)) << d.year << "-" << d.month << "-" << d.day;
-    EXPECT_EQ(LunarToSolar(d), kRejectedLunarDate) << d.year << "-" << d.month << "-" << d.day;
+    EXPECT_FALSE(IsValidLunarDate(d)) << ::testing::PrintToString(d);
+    EXPECT_EQ(LunarToSolar(d), kRejectedLunarDate) << ::testing::PrintToString(d);
   }
 }
 
@@ -230,7 +227,7 @@ TEST(LunarToSolar, InvertsSolarToLunarAcrossItsRange) {
           const LunarDate ld{y, m, d, leap};
           if (!IsValidLunarDate(ld)) continue;
           ++valid;
-          ASSERT_EQ(SolarToLunar(LunarToSolar(ld)), ld) << y << "-" << m << "-" << d << (leap ? " leap" : "");
+          ASSERT_EQ(SolarToLunar(LunarToSolar(ld)), ld);
         }
       }
     }
