@@ -1,0 +1,641 @@
+// Table word of Roruroz.dll: one row for every Chinese character of GBK,
+// derived from the Unihan database by the rules in refdata/rules/ (described
+// in refdata/docs/word-table.md).
+//
+//   zi      the character (the simplified form where it has one)
+//   ft      its traditional form, or zi itself where there is none in GBK
+//   bh      the naming stroke count: the Kangxi count of the traditional form
+//           with its radical counted in full form (氵 as 水 4, 艹 as 艸 6, ...)
+//   wuhang  the element: by the character's meaning, else its radical's,
+//           else the sound class of its Mandarin initial
+//   px, id, nan, nv, xb, Aflag  neutral: no row is a naming candidate yet
+//
+// A traditional character that is not the ft of its simplified form's main
+// row (the second form of 发 -> 發 / 髮, say) gets a row of its own after all
+// main rows, with zi the simplified form, ft the traditional one and its own
+// count, so that look-ups by ft find it and look-ups by zi still meet the
+// main row first. Those rows carry Aflag 2 so that name generation never
+// takes them.
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "core/gbk.h"
+#include "core/text.h"
+#include "refgen.h"
+
+namespace lumeno::refgen {
+namespace {
+
+using CodePoint = char32_t;
+
+// ---------------------------------------------------------------------------
+// UTF-8 (Unihan and the rule files are UTF-8)
+
+std::vector<CodePoint> DecodeUtf8(std::string_view s) {
+  std::vector<CodePoint> out;
+  for (std::size_t i = 0; i < s.size();) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    CodePoint cp = extra == 0 ? c : c & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
+}
+
+// "U+4E00" -> 0x4E00; 0 when the text is no code point.
+CodePoint ParseCodePoint(std::string_view s) {
+  if (s.size() < 6 || s[0] != 'U' || s[1] != '+') return 0;
+  CodePoint cp = 0;
+  for (std::size_t i = 2; i < s.size(); ++i) {
+    char c = s[i];
+    int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    if (d < 0) break;  // "U+5F35<kMatthews" and the like
+    cp = cp * 16 + static_cast<CodePoint>(d);
+  }
+  return cp;
+}
+
+std::string CodePointName(CodePoint cp) { return StrFormat("U+%04X", static_cast<unsigned>(cp)); }
+
+// ---------------------------------------------------------------------------
+// Unihan
+
+struct RadicalStroke {
+  int radical = 0;    // Kangxi radical number 1-214, 0 when unknown
+  int residual = -1;  // strokes beside the radical
+  bool Known() const { return radical > 0; }
+};
+
+struct HanInfo {
+  RadicalStroke kangxi;   // kRSKangXi: the character's place in the Kangxi dictionary
+  RadicalStroke unicode;  // kRSUnicode, first value
+  int totalStrokes = 0;   // kTotalStrokes, the traditional (last) value
+  int taiwanLevel = 9;    // 1 or 2 for the common traditional sets (T1, T2), 3 other T, 9 none
+  std::vector<CodePoint> traditional;  // kTraditionalVariant
+  std::vector<CodePoint> simplified;   // kSimplifiedVariant
+  CodePoint compatibilityOf = 0;       // kCompatibilityVariant
+  std::string reading;                 // first Mandarin reading, UTF-8
+  int readingRank = 9;                 // 0 kMandarin, 1 kHanyuPinyin, 2 kXHC1983
+};
+
+RadicalStroke ParseRadicalStroke(std::string_view v) {
+  // "85.3", "167'.5", "120''.4"; several values are separated by blanks.
+  RadicalStroke rs;
+  std::size_t end = v.find(' ');
+  if (end != std::string_view::npos) v = v.substr(0, end);
+  std::size_t dot = v.find('.');
+  if (dot == std::string_view::npos) return rs;
+  std::string radical(v.substr(0, dot));
+  radical.erase(std::remove(radical.begin(), radical.end(), '\''), radical.end());
+  auto r = ParseInt(radical);
+  auto n = ParseInt(v.substr(dot + 1));
+  if (!r || !n || *r < 1 || *r > 214) return rs;
+  rs.radical = *r;
+  rs.residual = *n;
+  return rs;
+}
+
+std::vector<CodePoint> ParseCodePointList(std::string_view v) {
+  std::vector<CodePoint> out;
+  std::size_t pos = 0;
+  while (pos < v.size()) {
+    std::size_t end = v.find(' ', pos);
+    if (end == std::string_view::npos) end = v.size();
+    if (CodePoint cp = ParseCodePoint(v.substr(pos, end - pos))) out.push_back(cp);
+    pos = end + 1;
+  }
+  return out;
+}
+
+// The first reading of kHanyuPinyin ("10019.020:tīng,tǐng ...") or kXHC1983
+// ("0297.011:dù ...").
+std::string FirstIndexedReading(std::string_view v) {
+  std::size_t colon = v.find(':');
+  if (colon == std::string_view::npos) return {};
+  std::size_t end = v.find_first_of(", ", colon + 1);
+  return std::string(v.substr(colon + 1, end == std::string_view::npos ? std::string_view::npos : end - colon - 1));
+}
+
+class Unihan {
+ public:
+  explicit Unihan(const std::string& dir) {
+    Read(dir, "Unihan_IRGSources.txt");
+    Read(dir, "Unihan_RadicalStrokeCounts.txt");
+    Read(dir, "Unihan_Variants.txt");
+    Read(dir, "Unihan_Readings.txt");
+  }
+
+  const HanInfo* Find(CodePoint cp) const {
+    auto it = info_.find(cp);
+    return it == info_.end() ? nullptr : &it->second;
+  }
+
+ private:
+  static bool Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+  }
+
+  void Read(const std::string& dir, const std::string& name) {
+    std::string path = dir + "/" + name + ".bz2";
+    if (!Exists(path)) path = dir + "/" + name;
+    if (!Exists(path)) throw std::runtime_error("Unihan file missing: " + dir + "/" + name + "(.bz2)");
+    ForEachLine(path, [this](const std::string& line) { Take(line); });
+  }
+
+  void Take(std::string_view line) {
+    if (line.size() < 8 || line[0] != 'U') return;
+    std::size_t tab1 = line.find('\t');
+    if (tab1 == std::string_view::npos) return;
+    std::size_t tab2 = line.find('\t', tab1 + 1);
+    if (tab2 == std::string_view::npos) return;
+    std::string_view field = line.substr(tab1 + 1, tab2 - tab1 - 1);
+    std::string_view value = line.substr(tab2 + 1);
+    CodePoint cp = ParseCodePoint(line.substr(0, tab1));
+    if (!cp) return;
+    if (field == "kRSUnicode") {
+      Entry(cp).unicode = ParseRadicalStroke(value);
+    } else if (field == "kRSKangXi") {
+      Entry(cp).kangxi = ParseRadicalStroke(value);
+    } else if (field == "kTotalStrokes") {
+      std::size_t last = value.rfind(' ');
+      auto n = ParseInt(last == std::string_view::npos ? value : value.substr(last + 1));
+      if (n) Entry(cp).totalStrokes = *n;
+    } else if (field == "kIRG_TSource") {
+      Entry(cp).taiwanLevel = value.substr(0, 3) == "T1-" ? 1 : value.substr(0, 3) == "T2-" ? 2 : 3;
+    } else if (field == "kTraditionalVariant") {
+      Entry(cp).traditional = ParseCodePointList(value);
+    } else if (field == "kSimplifiedVariant") {
+      Entry(cp).simplified = ParseCodePointList(value);
+    } else if (field == "kCompatibilityVariant") {
+      Entry(cp).compatibilityOf = ParseCodePoint(value);
+    } else if (field == "kMandarin") {
+      std::size_t blank = value.find(' ');
+      SetReading(cp, std::string(value.substr(0, blank)), 0);
+    } else if (field == "kHanyuPinyin") {
+      SetReading(cp, FirstIndexedReading(value), 1);
+    } else if (field == "kXHC1983") {
+      SetReading(cp, FirstIndexedReading(value), 2);
+    }
+  }
+
+  void SetReading(CodePoint cp, std::string reading, int rank) {
+    if (reading.empty()) return;
+    HanInfo& e = Entry(cp);
+    if (rank < e.readingRank) {
+      e.reading = std::move(reading);
+      e.readingRank = rank;
+    }
+  }
+
+  HanInfo& Entry(CodePoint cp) { return info_[cp]; }
+
+  std::unordered_map<CodePoint, HanInfo> info_;
+};
+
+// ---------------------------------------------------------------------------
+// Rule files: UTF-8, tab-separated, '#' comment lines, a header line naming
+// the columns. Every malformed line stops the build with its place.
+
+struct RuleLine {
+  std::string where;
+  std::map<std::string, std::string> fields;
+};
+
+std::vector<RuleLine> ReadRules(const std::string& path, const std::vector<std::string>& required) {
+  std::vector<RuleLine> lines;
+  std::vector<std::string> header;
+  int lineNo = 0;
+  ForEachLine(path, [&](const std::string& line) {
+    ++lineNo;
+    if (Trim(line).empty() || line[0] == '#') return;
+    std::string where = path + ":" + std::to_string(lineNo);
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+      std::size_t tab = line.find('\t', start);
+      fields.push_back(Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    if (header.empty()) {
+      header = fields;
+      for (const std::string& name : required)
+        if (std::find(header.begin(), header.end(), name) == header.end())
+          throw std::runtime_error(where + ": header must name column " + name);
+      return;
+    }
+    if (fields.size() > header.size()) throw std::runtime_error(where + ": more fields than columns");
+    RuleLine rule;
+    rule.where = where;
+    for (std::size_t i = 0; i < fields.size(); ++i) rule.fields[header[i]] = fields[i];
+    for (const std::string& name : required)
+      if (rule.fields[name].empty()) throw std::runtime_error(where + ": column " + name + " is empty");
+    lines.push_back(std::move(rule));
+  });
+  if (header.empty()) throw std::runtime_error(path + ": no header line");
+  return lines;
+}
+
+CodePoint SingleCharacter(const RuleLine& rule, const std::string& column) {
+  std::vector<CodePoint> cps = DecodeUtf8(rule.fields.at(column));
+  if (cps.size() != 1 || cps[0] < 0x2E80)
+    throw std::runtime_error(rule.where + ": column " + column + " must hold one Chinese character");
+  return cps[0];
+}
+
+enum class Element { None, Metal, Wood, Water, Fire, Earth };
+
+// The element characters as the table stores them (GBK).
+const char* ElementText(Element e) {
+  switch (e) {
+    case Element::Metal: return "金";
+    case Element::Wood: return "木";
+    case Element::Water: return "水";
+    case Element::Fire: return "火";
+    case Element::Earth: return "土";
+    case Element::None: break;
+  }
+  return "";
+}
+
+Element ParseElement(const RuleLine& rule, const std::string& column) {
+  std::string gbk = Utf8ToGbk(rule.fields.at(column));
+  for (Element e : {Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth})
+    if (gbk == ElementText(e)) return e;
+  throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.fields.at(column));
+}
+
+struct Rules {
+  std::unordered_map<CodePoint, int> strokeOverrides;
+  std::unordered_map<CodePoint, CodePoint> traditionalChoice;
+  std::unordered_map<int, Element> radicalElements;
+  std::unordered_map<CodePoint, Element> characterElements;
+  std::vector<std::pair<std::string, Element>> soundElements;  // longest initial first
+  std::unordered_map<CodePoint, std::string> readings;
+};
+
+Rules ReadAllRules(const std::string& dir) {
+  Rules rules;
+  for (const RuleLine& r : ReadRules(dir + "/stroke_overrides.tsv", {"char", "strokes"})) {
+    auto n = ParseInt(r.fields.at("strokes"));
+    if (!n || *n < 1 || *n > 64) throw std::runtime_error(r.where + ": not a stroke count");
+    if (!rules.strokeOverrides.emplace(SingleCharacter(r, "char"), *n).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/traditional_forms.tsv", {"char", "traditional"}))
+    if (!rules.traditionalChoice.emplace(SingleCharacter(r, "char"), SingleCharacter(r, "traditional")).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  for (const RuleLine& r : ReadRules(dir + "/element_radicals.tsv", {"radical", "element"})) {
+    auto n = ParseInt(r.fields.at("radical"));
+    if (!n || *n < 1 || *n > 214) throw std::runtime_error(r.where + ": not a Kangxi radical number");
+    if (!rules.radicalElements.emplace(*n, ParseElement(r, "element")).second)
+      throw std::runtime_error(r.where + ": radical given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/element_characters.tsv", {"char", "element"}))
+    if (!rules.characterElements.emplace(SingleCharacter(r, "char"), ParseElement(r, "element")).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  for (const RuleLine& r : ReadRules(dir + "/sound_elements.tsv", {"initial", "element"})) {
+    const std::string& initial = r.fields.at("initial");
+    if (initial.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos)
+      throw std::runtime_error(r.where + ": an initial is written in lower-case letters");
+    rules.soundElements.emplace_back(initial, ParseElement(r, "element"));
+  }
+  std::stable_sort(rules.soundElements.begin(), rules.soundElements.end(),
+                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+  for (const RuleLine& r : ReadRules(dir + "/reading_overrides.tsv", {"char", "reading"}))
+    rules.readings[SingleCharacter(r, "char")] = r.fields.at("reading");
+  return rules;
+}
+
+// ---------------------------------------------------------------------------
+// Strokes
+
+// Strokes of a Kangxi radical in its full form. The 214 radicals are ordered
+// by stroke count, so the count follows from the number alone.
+int KangxiRadicalStrokes(int radical) {
+  static const int kFirstOfCount[] = {1, 7, 30, 61, 95, 118, 147, 167, 176, 187, 195, 201, 205, 209, 211, 212, 214};
+  int strokes = 0;
+  for (int first : kFirstOfCount)
+    if (radical >= first) ++strokes;
+  return strokes;
+}
+
+// The naming count of one form. A form with residual strokes takes its
+// radical in full form plus the residual strokes of its place in the Kangxi
+// dictionary (kRSKangXi, else kRSUnicode). The count never falls below the
+// form's written traditional count: for a few characters the dictionary's
+// residual is shorter than the written rest (政 under 攴 with 4, though 正 is
+// written with 5). A form that is a radical by itself (residual 0) is counted
+// as written, so 王 is 4 and only 王 beside another part counts as 玉 5.
+int NamingStrokes(CodePoint form, const HanInfo& info, const Rules& rules) {
+  auto over = rules.strokeOverrides.find(form);
+  if (over != rules.strokeOverrides.end()) return over->second;
+  const RadicalStroke& rs = info.kangxi.Known() ? info.kangxi : info.unicode;
+  if (!rs.Known() || rs.residual <= 0) return info.totalStrokes;
+  return std::max(info.totalStrokes, KangxiRadicalStrokes(rs.radical) + rs.residual);
+}
+
+// ---------------------------------------------------------------------------
+// Elements
+
+// The reading with tone marks removed from its first letter, in ASCII
+// lower case, enough to find the initial.
+std::string FoldReading(const std::string& utf8) {
+  std::string out;
+  for (CodePoint cp : DecodeUtf8(utf8)) {
+    if (cp < 0x80) {
+      out += static_cast<char>(cp >= 'A' && cp <= 'Z' ? cp - 'A' + 'a' : cp);
+      continue;
+    }
+    switch (cp) {
+      case 0xE0: case 0xE1: case 0x101: case 0x1CE: out += 'a'; break;
+      case 0xE8: case 0xE9: case 0xEA: case 0x113: case 0x11B: case 0x1EBF: case 0x1EC1: out += 'e'; break;
+      case 0xEC: case 0xED: case 0x12B: case 0x1D0: out += 'i'; break;
+      case 0xF2: case 0xF3: case 0x14D: case 0x1D2: out += 'o'; break;
+      case 0xF9: case 0xFA: case 0x16B: case 0x1D4: out += 'u'; break;
+      case 0xFC: case 0x1D6: case 0x1D8: case 0x1DA: case 0x1DC: out += 'v'; break;
+      case 0x144: case 0x148: case 0x1F9: out += 'n'; break;
+      case 0x1E3F: out += 'm'; break;
+      default: break;  // combining marks and the like
+    }
+  }
+  return out;
+}
+
+Element SoundElement(const std::string& reading, const Rules& rules) {
+  std::string folded = FoldReading(reading);
+  for (const auto& [initial, element] : rules.soundElements)
+    if (folded.compare(0, initial.size(), initial) == 0) return element;
+  return Element::None;
+}
+
+// ---------------------------------------------------------------------------
+// GBK
+
+struct GbkChar {
+  CodePoint cp;
+  std::string gbk;  // the two bytes
+  bool gb2312;      // rows 16-87: the common simplified set
+};
+
+// Every double-byte code of GBK that stands for a Chinese character (one
+// that Unihan gives a radical for), in code order.
+std::vector<GbkChar> GbkHanzi(const Unihan& unihan) {
+  std::vector<GbkChar> out;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      if (trail == 0x7F) continue;
+      std::string gbk{static_cast<char>(lead), static_cast<char>(trail)};
+      std::vector<CodePoint> cps = DecodeUtf8(GbkToUtf8(gbk));
+      if (cps.size() != 1 || cps[0] == 0xFFFD) continue;
+      const HanInfo* info = unihan.Find(cps[0]);
+      if (!info || !info->unicode.Known()) continue;
+      out.push_back({cps[0], gbk, lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1});
+    }
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+// The table
+
+class WordBuilder {
+ public:
+  WordBuilder(const Unihan& unihan, const Rules& rules) : unihan_(unihan), rules_(rules) {
+    for (const GbkChar& c : GbkHanzi(unihan)) {
+      gbkOf_.emplace(c.cp, c.gbk);
+      chars_.push_back(c);
+    }
+    for (const auto& [cp, strokes] : rules.strokeOverrides) RequireKnown(cp, "stroke_overrides.tsv");
+    for (const auto& [cp, e] : rules.characterElements) RequireGbk(cp, "element_characters.tsv");
+    for (const auto& [cp, reading] : rules.readings) RequireGbk(cp, "reading_overrides.tsv");
+    for (const auto& [cp, form] : rules.traditionalChoice) {
+      RequireGbk(cp, "traditional_forms.tsv");
+      const std::vector<CodePoint>& t = Info(cp).traditional;
+      if (form != cp && std::find(t.begin(), t.end(), form) == t.end())
+        throw std::runtime_error("traditional_forms.tsv: " + CodePointName(form) + " is no traditional form of " +
+                                 CodePointName(cp));
+    }
+  }
+
+  struct Word {
+    std::string zi, ft;  // GBK
+    int bh;
+    const char* wuhang;
+    int aflag;
+  };
+
+  std::vector<Word> Build() {
+    std::unordered_set<CodePoint> main;
+    std::vector<const GbkChar*> traditionalOnly;
+    for (const GbkChar& c : chars_) {
+      if (IsTraditionalOnly(c)) traditionalOnly.push_back(&c);
+      else main.insert(c.cp);
+    }
+    std::unordered_map<CodePoint, CodePoint> simplifiedOf;
+    for (const GbkChar* c : traditionalOnly) {
+      if (CodePoint s = MainSimplified(c->cp, main)) simplifiedOf[c->cp] = s;
+      else main.insert(c->cp);  // nothing to belong to: it stands for itself
+    }
+
+    std::vector<Word> words;
+    std::unordered_set<CodePoint> asFt;
+    auto addMain = [&](const GbkChar& c) {
+      if (!main.count(c.cp)) return;
+      CodePoint form = CountedForm(c.cp);
+      auto gbk = gbkOf_.find(form);
+      if (gbk != gbkOf_.end()) asFt.insert(form);
+      words.push_back(MakeWord(c.cp, form, gbk != gbkOf_.end() ? gbk->second : c.gbk, 1));
+    };
+    // GB2312 first, so that where two rows share an ft the common character's
+    // row comes first.
+    for (const GbkChar& c : chars_)
+      if (c.gb2312) addMain(c);
+    for (const GbkChar& c : chars_)
+      if (!c.gb2312) addMain(c);
+    for (const GbkChar& c : chars_) {
+      auto s = simplifiedOf.find(c.cp);
+      if (s == simplifiedOf.end() || asFt.count(c.cp)) continue;
+      words.push_back(MakeWord(s->second, c.cp, c.gbk, 2));
+    }
+    return words;
+  }
+
+ private:
+  const HanInfo& Info(CodePoint cp) const {
+    const HanInfo* info = unihan_.Find(cp);
+    if (!info) throw std::runtime_error("Unihan has no entry for " + CodePointName(cp));
+    return *info;
+  }
+  bool InGbk(CodePoint cp) const { return gbkOf_.count(cp) != 0; }
+  void RequireGbk(CodePoint cp, const char* file) const {
+    if (!InGbk(cp)) throw std::runtime_error(std::string(file) + ": " + CodePointName(cp) + " is no GBK character");
+  }
+  void RequireKnown(CodePoint cp, const char* file) const {
+    if (!unihan_.Find(cp)) throw std::runtime_error(std::string(file) + ": Unihan has no " + CodePointName(cp));
+  }
+
+  // A character outside GB2312 whose simplified form is in GBK is a
+  // traditional form only: it gets no row of its own as zi. (GB2312 is the
+  // simplified set, so its characters always stand for themselves, even the
+  // few that Unihan calls traditional, such as 後 and 於.)
+  bool IsTraditionalOnly(const GbkChar& c) const {
+    if (c.gb2312) return false;
+    const std::vector<CodePoint>& simp = Info(c.cp).simplified;
+    if (simp.empty() || std::find(simp.begin(), simp.end(), c.cp) != simp.end()) return false;
+    return std::any_of(simp.begin(), simp.end(), [this](CodePoint s) { return InGbk(s); });
+  }
+
+  // The character with a main row that a traditional-only character belongs
+  // to, following a short chain of simplifications (薴 -> 苧 -> 苎); 0 when
+  // there is none.
+  CodePoint MainSimplified(CodePoint cp, const std::unordered_set<CodePoint>& main) const {
+    CodePoint at = cp;
+    for (int step = 0; step < 4; ++step) {
+      CodePoint next = 0;
+      for (CodePoint s : Info(at).simplified)
+        if (InGbk(s)) {
+          next = s;
+          break;
+        }
+      if (!next || next == cp) return 0;
+      if (main.count(next)) return next;
+      at = next;
+    }
+    return 0;
+  }
+
+  // The traditional form whose strokes a character is counted by.
+  CodePoint CountedForm(CodePoint cp) const {
+    auto choice = rules_.traditionalChoice.find(cp);
+    if (choice != rules_.traditionalChoice.end()) return choice->second;
+    const HanInfo& info = Info(cp);
+    const std::vector<CodePoint>& t = info.traditional;
+    if (t.empty()) return cp;
+    // A character that is one of its own traditional forms and belongs to
+    // the common traditional set keeps itself (于, 余, 后, 干).
+    if (std::find(t.begin(), t.end(), cp) != t.end() && info.taiwanLevel <= 2) return cp;
+    CodePoint best = 0;
+    int bestLevel = 99;
+    for (CodePoint form : t) {
+      if (form == cp) continue;
+      const HanInfo* fi = unihan_.Find(form);
+      int level = fi ? fi->taiwanLevel : 99;
+      if (!best || level < bestLevel || (level == bestLevel && form < best)) {
+        best = form;
+        bestLevel = level;
+      }
+    }
+    return best ? best : cp;
+  }
+
+  // The reading used for the element by sound: the override, then Unihan's
+  // for the character, then for its variants.
+  std::string ReadingOf(CodePoint cp) const {
+    auto over = rules_.readings.find(cp);
+    if (over != rules_.readings.end()) return over->second;
+    const HanInfo* info = unihan_.Find(cp);
+    if (!info) return {};
+    if (!info->reading.empty()) return info->reading;
+    std::vector<CodePoint> related;
+    if (info->compatibilityOf) related.push_back(info->compatibilityOf);
+    related.insert(related.end(), info->simplified.begin(), info->simplified.end());
+    related.insert(related.end(), info->traditional.begin(), info->traditional.end());
+    for (CodePoint r : related)
+      if (const HanInfo* ri = unihan_.Find(r); ri && !ri->reading.empty()) return ri->reading;
+    return {};
+  }
+
+  // `first` is the character the row is for (zi of a main row, ft of a row
+  // of a further traditional form), `second` the row's other form.
+  Element ElementOf(CodePoint first, CodePoint second, CodePoint counted) const {
+    for (CodePoint cp : {first, second}) {
+      auto e = rules_.characterElements.find(cp);
+      if (e != rules_.characterElements.end()) return e->second;
+    }
+    const HanInfo& info = Info(counted);
+    const RadicalStroke& rs = info.kangxi.Known() ? info.kangxi : info.unicode;
+    auto byRadical = rules_.radicalElements.find(rs.radical);
+    if (byRadical != rules_.radicalElements.end()) return byRadical->second;
+    for (CodePoint cp : {first, second}) {
+      Element e = SoundElement(ReadingOf(cp), rules_);
+      if (e != Element::None) return e;
+    }
+    // No reading at all (a handful of Japanese-made characters): earth, the
+    // element of the centre.
+    return Element::Earth;
+  }
+
+  Word MakeWord(CodePoint zi, CodePoint counted, const std::string& ftGbk, int aflag) const {
+    int bh = NamingStrokes(counted, Info(counted), rules_);
+    if (bh < 1 || bh > 64)
+      throw std::runtime_error("no sensible stroke count for " + CodePointName(counted) + ": " + std::to_string(bh));
+    // For a row of a further traditional form the form itself comes first.
+    bool further = aflag == 2;
+    Element e = further ? ElementOf(counted, zi, counted) : ElementOf(zi, counted, counted);
+    return {gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag};
+  }
+
+  const Unihan& unihan_;
+  const Rules& rules_;
+  std::vector<GbkChar> chars_;
+  std::unordered_map<CodePoint, std::string> gbkOf_;
+};
+
+std::size_t ColumnIndex(const data::TableDef& table, const char* name) {
+  const data::ColumnDef* col = data::FindColumn(table, name);
+  if (!col) throw std::runtime_error(std::string(table.name) + " has no column " + name);
+  return static_cast<std::size_t>(col - table.columns.data());
+}
+
+void GenerateWord(const GenContext& ctx, const data::TableDef& table, RowSink& sink) {
+  if (ctx.unihanDir.empty()) throw std::runtime_error("table word needs the Unihan folder (--unihan)");
+  Rules rules = ReadAllRules(ctx.sourceDir + "/rules");
+  Unihan unihan(ctx.unihanDir);
+  WordBuilder builder(unihan, rules);
+  std::vector<WordBuilder::Word> words = builder.Build();
+
+  const std::size_t zi = ColumnIndex(table, "zi"), ft = ColumnIndex(table, "ft"), bh = ColumnIndex(table, "bh"),
+                    wuhang = ColumnIndex(table, "wuhang"), px = ColumnIndex(table, "px"),
+                    id = ColumnIndex(table, "id"), nan = ColumnIndex(table, "nan"), nv = ColumnIndex(table, "nv"),
+                    xb = ColumnIndex(table, "xb"), aflag = ColumnIndex(table, "Aflag");
+  for (const WordBuilder::Word& w : words) {
+    Row row(table.columns.size());
+    row[zi] = data::Value::Text(w.zi);
+    row[ft] = data::Value::Text(w.ft);
+    row[bh] = data::Value::Int(w.bh);
+    row[wuhang] = data::Value::Text(w.wuhang);
+    // Name generation is not fed yet: neutral values, and a non-null Aflag
+    // keeps every row out of its candidate lists.
+    row[px] = data::Value::Int(0);
+    row[id] = data::Value::Int(0);
+    row[nan] = data::Value::Int(0);
+    row[nv] = data::Value::Int(0);
+    row[xb] = data::Value::Text("0");
+    row[aflag] = data::Value::Int(w.aflag);
+    sink.Add(row);
+  }
+}
+
+}  // namespace
+
+LUMENO_TABLE_GENERATOR("word", GenerateWord);
+
+}  // namespace lumeno::refgen
