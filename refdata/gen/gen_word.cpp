@@ -355,8 +355,8 @@ int NamingStrokes(CodePoint form, const HanInfo& info, const Rules& rules) {
 // ---------------------------------------------------------------------------
 // Elements
 
-// The reading with tone marks removed from its first letter, in ASCII
-// lower case, enough to find the initial.
+// The reading in ASCII lower case without its tone marks (ü as v), enough
+// to find the initial.
 std::string FoldReading(const std::string& utf8) {
   std::string out;
   for (CodePoint cp : DecodeUtf8(utf8)) {
