@@ -1,0 +1,25 @@
+#pragma once
+// The drop-down inputs of a birth moment that the main window and the
+// name-analysis window share.
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QWidget;
+
+namespace lumeno::app {
+
+// An editable drop-down that accepts typed text as well as a choice from the
+// list (typed text is never added to the list), showing `initial`.
+QComboBox* MakeInputCombo(QWidget* parent, const QStringList& items, const QString& initial, int width);
+
+// "from" to "to" in decimal, one item each; `digits` pads with zeros.
+QStringList NumberItems(int from, int to, int digits = 1);
+
+// The 24 hour items: branch, a blank, the hour of the day ("子 0" … "子 23").
+QStringList HourItems();
+
+// The right-aligned caption of an input.
+QLabel* FieldLabel(const QString& text, QWidget* parent);
+
+}  // namespace lumeno::app
