@@ -1,6 +1,7 @@
 #include "bazi/advice.h"
 
 #include "bazi/date_text_table.h"
+#include "bazi/lookup.h"
 #include "calendar/names.h"
 #include "core/error.h"
 #include "core/text.h"
@@ -12,16 +13,6 @@ using calendar::EarthlyBranchNames;
 using calendar::HeavenlyStemNames;
 
 namespace {
-
-std::string TgcodeText(const std::string& sql) {
-  try {
-    data::ResultSet r = data::RunQuery(data::DatabaseFile::Tgcode, sql);
-    if (r.IsEmpty()) return {};
-    return r.First(0).AsTrimmedText();
-  } catch (const data::DataError&) {
-    return {};
-  }
-}
 
 // Runs one bone-weight statement; a statement that cannot run stops the
 // command.

@@ -1,5 +1,6 @@
 #include "bazi/chart.h"
 
+#include "bazi/lookup.h"
 #include "calendar/names.h"
 #include "core/text.h"
 #include "data/query.h"
@@ -14,18 +15,6 @@ const std::array<const char*, 12> HiddenStemTable = {"癸",   "癸辛己", "甲�
                                                      "己丁", "乙己丁", "戊庚壬", "辛",   "辛丁戊", "壬甲"};
 
 namespace {
-
-// First field of the first record of a Tgcode.dll look-up, trimmed; empty
-// when there is no record or the query fails.
-std::string TgcodeText(const std::string& sql) {
-  try {
-    data::ResultSet r = data::RunQuery(data::DatabaseFile::Tgcode, sql);
-    if (r.IsEmpty()) return {};
-    return r.First(0).AsTrimmedText();
-  } catch (const data::DataError&) {
-    return {};
-  }
-}
 
 // The first day within 32 days of the birth (after it, or before it) on
 // which a section term falls: the offset, or 0 when there is none.
