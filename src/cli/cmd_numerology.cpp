@@ -1,12 +1,9 @@
 // Name numerology on the command line: stroke counts, the five grids with
 // their score, the name analysis report and the three-talent reading.
-#include <ctime>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
-#include "core/date.h"
 #include "core/error.h"
 #include "core/gbk.h"
 #include "core/pane.h"
@@ -65,58 +62,18 @@ int Grids(Context& ctx) {
   return 0;
 }
 
-// The main window's hour items: branch, a blank, the hour.
-std::string HourItem(int hour) {
-  static constexpr const char* kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
-                                              "午", "未", "申", "酉", "戌", "亥"};
-  return std::string(kBranches[((hour + 1) / 2) % 12]) + " " + std::to_string(hour);
-}
-
-const std::vector<std::string> kNameOptions = {"surname", "given", "sex", "calendar", "year", "month",
-                                               "day", "hour", "minute", "today"};
-
 struct NameRequest {
   num::NameInputs inputs;
   int currentYear = 0;
 };
 
-// Options left out are empty inputs (and meet the report's own messages),
-// except those the window starts with: sex 男, 公历, hour 子 0, minute 0.
 NameRequest ReadNameRequest(Context& ctx) {
-  auto args = lumeno::cli::ParseArgs(ctx.Args(), kNameOptions);
+  auto args = lumeno::cli::ParseArgs(ctx.Args(), lumeno::cli::kBirthOptionNames);
   if (!args.positional.empty()) throw UsageError("unexpected argument '" + args.positional[0] + "'");
+  const lumeno::cli::BirthOptions b = lumeno::cli::ReadBirthOptions(args);
   NameRequest r;
-  num::NameInputs& in = r.inputs;
-  in.surname = args.GetOr("surname", "");
-  in.given = args.GetOr("given", "");
-  in.sex = args.GetOr("sex", "男");
-  in.year = args.GetOr("year", "");
-  in.month = args.GetOr("month", "");
-  in.day = args.GetOr("day", "");
-  in.minute = args.GetOr("minute", "0");
-  in.hourItem = args.GetOr("hour", "子 0");
-  if (auto hour = lumeno::ParseInt(lumeno::Trim(in.hourItem))) {
-    if (*hour < 0 || *hour > 23) throw UsageError("--hour takes 0 to 23 or an hour item such as \"子 0\"");
-    in.hourItem = HourItem(*hour);
-  }
-  const std::string calendar = lumeno::Trim(args.GetOr("calendar", "公历"));
-  if (calendar == "公历" || calendar == "solar" || calendar == "0") {
-    in.calendarIndex = 0;
-  } else if (calendar == "农历" || calendar == "lunar" || calendar == "1") {
-    in.calendarIndex = 1;
-  } else {
-    throw UsageError("--calendar takes 公历 (solar) or 农历 (lunar)");
-  }
-  if (auto today = args.Get("today")) {
-    std::optional<lumeno::DateValue> d = lumeno::TryParseDate(*today);
-    if (!d) throw UsageError("--today needs a date yyyy-mm-dd, not '" + *today + "'");
-    r.currentYear = lumeno::DecodeDate(*d).year;
-  } else {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    r.currentYear = local.tm_year + 1900;
-  }
+  r.inputs = {b.surname, b.given, b.sex, b.year, b.month, b.day, b.hourItem, b.minute, b.calendarIndex};
+  r.currentYear = b.currentYear;
   return r;
 }
 
