@@ -235,7 +235,9 @@ TEST_F(ReportFixture, WinterSeasonWithTheTigerMonth) {
       found = true;
       EXPECT_NE(line.find("生于冬季，"), std::string::npos) << GbkToUtf8(line);
     }
-    if (line.rfind("穷通宝鉴调候用神：", 0) == 0) EXPECT_NE(line.find("生于寅月，"), std::string::npos);
+    if (line.rfind("穷通宝鉴调候用神：", 0) == 0) {
+      EXPECT_NE(line.find("生于寅月，"), std::string::npos);
+    }
   }
   EXPECT_TRUE(found);
 }
