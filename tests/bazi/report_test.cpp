@@ -193,7 +193,9 @@ TEST_F(ReportFixture, InputChecksInOrderLeaveThePaneAlone) {
     c.blank(in);
     EXPECT_EQ(Run(in), c.outcome);
     ASSERT_EQ(messages_.messages.size(), 1u);
-    if (c.message) EXPECT_EQ(messages_.messages[0], c.message);
+    if (c.message) {
+      EXPECT_EQ(messages_.messages[0], c.message);
+    }
     EXPECT_EQ(pane_.lines, std::vector<std::string>{"earlier"});
   }
 }
