@@ -198,19 +198,9 @@ void TFrmmain::BuildInputs(QGridLayout* grid) {
   CBFen->setObjectName(u"CBFen"_s);
 
   // Row 1: the names, the sex and the calendar kind; row 2: the birth moment.
-  auto row = [&](int r, std::initializer_list<std::pair<const char16_t*, QWidget*>> fields) {
-    auto* line = new QHBoxLayout();
-    line->setSpacing(4);
-    for (const auto& [label, input] : fields) {
-      if (line->count()) line->addSpacing(6);
-      line->addWidget(FieldLabel(QString::fromUtf16(label), owner));
-      line->addWidget(input);
-    }
-    line->addStretch(1);
-    grid->addLayout(line, r, 0);
-  };
-  row(0, {{u"姓", NameA}, {u"名", NameB}, {u"性别", Sex}, {u"历法", ComDate}});
-  row(1, {{u"年", SYear}, {u"月", SMonth}, {u"日", Sday}, {u"时", Shour}, {u"分", CBFen}});
+  // The calendar kind has no caption of its own.
+  grid->addLayout(InputRow(owner, {{u"姓", NameA}, {u"名", NameB}, {u"性别", Sex}, {nullptr, ComDate}}), 0, 0);
+  grid->addLayout(InputRow(owner, {{u"年", SYear}, {u"月", SMonth}, {u"日", Sday}, {u"时", Shour}, {u"分", CBFen}}), 1, 0);
 }
 
 template <class F>

@@ -1,5 +1,9 @@
 #include "app/application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include "app/command_runner.h"
 #include "app/look.h"
 
@@ -11,6 +15,12 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(u"Lumeno"_s);
   setApplicationVersion(QStringLiteral(LUMENO_VERSION));
   setFont(ProgramFont());
+  // Qt's own texts (file dialogs, standard buttons) in Chinese where the
+  // translations are installed; in English otherwise.
+  auto* qtTexts = new QTranslator(this);
+  if (qtTexts->load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(qtTexts);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

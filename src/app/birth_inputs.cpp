@@ -1,6 +1,7 @@
 #include "app/birth_inputs.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace lumeno::app {
@@ -37,6 +38,18 @@ QLabel* FieldLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return label;
+}
+
+QHBoxLayout* InputRow(QWidget* owner, std::initializer_list<std::pair<const char16_t*, QWidget*>> fields) {
+  auto* line = new QHBoxLayout();
+  line->setSpacing(4);
+  for (const auto& [label, input] : fields) {
+    if (line->count()) line->addSpacing(6);
+    if (label) line->addWidget(FieldLabel(QString::fromUtf16(label), owner));
+    line->addWidget(input);
+  }
+  line->addStretch(1);
+  return line;
 }
 
 }  // namespace lumeno::app

@@ -2,8 +2,11 @@
 // The drop-down inputs of a birth moment that the main window and the
 // name-analysis window share.
 #include <QStringList>
+#include <initializer_list>
+#include <utility>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -21,5 +24,9 @@ QStringList HourItems();
 
 // The right-aligned caption of an input.
 QLabel* FieldLabel(const QString& text, QWidget* parent);
+
+// One row of inputs, each after its caption (nullptr: no caption), packed to
+// the left.
+QHBoxLayout* InputRow(QWidget* owner, std::initializer_list<std::pair<const char16_t*, QWidget*>> fields);
 
 }  // namespace lumeno::app

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/qt/qtext.h"
 
@@ -14,6 +15,7 @@ void InfoMessageBox::ShowInfo(const std::string& gbkText) {
   if (!parent) parent = QApplication::activeWindow();
   if (!parent) parent = fallbackParent_;
   QMessageBox box(QMessageBox::Information, u"提示"_s, GbkToQString(gbkText), QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(u"确定"_s);
   box.exec();
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +26,7 @@ std::optional<QString> DesktopUiServices::ChooseFileToSave(QWidget* parent, cons
 
 void DesktopUiServices::ShowError(QWidget* parent, const QString& message) {
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(u"确定"_s);
   box.exec();
 }
 

@@ -28,7 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace lumeno::numerology {
 
-using app::FieldLabel;
 using app::MakeInputCombo;
 using app::NumberItems;
 
@@ -69,24 +68,8 @@ TFrmNameMain::TFrmNameMain(QWidget* parent)
   auto* inputs = new QGridLayout();
   inputs->setHorizontalSpacing(4);
   inputs->setVerticalSpacing(6);
-  inputs->addWidget(FieldLabel(u"姓"_s, this), 0, 0);
-  inputs->addWidget(NameA, 0, 1);
-  inputs->addWidget(FieldLabel(u"名"_s, this), 0, 2);
-  inputs->addWidget(NameB, 0, 3);
-  inputs->addWidget(FieldLabel(u"性别"_s, this), 0, 4);
-  inputs->addWidget(Sex, 0, 5);
-  inputs->addWidget(FieldLabel(u"历法"_s, this), 0, 6);
-  inputs->addWidget(ComDate, 0, 7);
-  inputs->addWidget(FieldLabel(u"年"_s, this), 1, 0);
-  inputs->addWidget(SYear, 1, 1);
-  inputs->addWidget(FieldLabel(u"月"_s, this), 1, 2);
-  inputs->addWidget(SMonth, 1, 3);
-  inputs->addWidget(FieldLabel(u"日"_s, this), 1, 4);
-  inputs->addWidget(Sday, 1, 5);
-  inputs->addWidget(FieldLabel(u"时"_s, this), 1, 6);
-  inputs->addWidget(Shour, 1, 7);
-  inputs->addWidget(FieldLabel(u"分"_s, this), 1, 8);
-  inputs->addWidget(CBFen, 1, 9);
+  inputs->addLayout(app::InputRow(this, {{u"姓", NameA}, {u"名", NameB}, {u"性别", Sex}, {nullptr, ComDate}}), 0, 0);
+  inputs->addLayout(app::InputRow(this, {{u"年", SYear}, {u"月", SMonth}, {u"日", Sday}, {u"时", Shour}, {u"分", CBFen}}), 1, 0);
 
   auto* buttons = new QGridLayout();
   buttons->setHorizontalSpacing(6);
