@@ -30,6 +30,7 @@
 #include "app/name_validator.h"
 #include "app/report_text.h"
 #include "app/ui_services.h"
+#include "bazi/report.h"
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "data/info.h"
@@ -497,12 +498,26 @@ void TFrmmain::CmdNameAnalysis() {
 
 void TFrmmain::CmdThreeTalents() { numerology::RunThreeTalents(state_, *pane_, adoQname_); }
 
+void TFrmmain::CmdBazi() {
+  const numerology::NameInputs name = NameInputs();
+  bazi::BaziInputs in;
+  in.surname = name.surname;
+  in.sex = QStringToGbk(Sex->currentText());
+  in.year = name.year;
+  in.month = name.month;
+  in.day = name.day;
+  in.hourItem = name.hourItem;
+  in.minute = name.minute;
+  in.calendarIndex = name.calendarIndex;
+  if (bazi::BaziReport(in, *pane_, QDate::currentDate().year()) == bazi::BaziOutcome::SurnameMissing)
+    NameA->setFocus();
+}
+
 // The feature windows of the commands below join as they are built.
 void TFrmmain::CmdNaming() {}
 void TFrmmain::CmdSurnameOrigin() {}
 void TFrmmain::CmdArticle(const std::string&) {}
 void TFrmmain::CmdCharacterElement() {}
-void TFrmmain::CmdBazi() {}
 void TFrmmain::CmdQQPairing() {}
 void TFrmmain::CmdAlmanac() {}
 void TFrmmain::CmdDivination(int, const std::string&) {}
