@@ -434,17 +434,7 @@ QWidget* TFrmmain::BuildBottomPanel() {
 int TFrmmain::CalendarIndex() const { return ComDate->findText(ComDate->currentText()); }
 
 numerology::NameInputs TFrmmain::NameInputs() const {
-  numerology::NameInputs in;
-  in.surname = QStringToGbk(NameA->text());
-  in.given = QStringToGbk(NameB->text());
-  in.sex = QStringToGbk(Sex->currentText());
-  in.year = QStringToGbk(SYear->currentText());
-  in.month = QStringToGbk(SMonth->currentText());
-  in.day = QStringToGbk(Sday->currentText());
-  in.hourItem = QStringToGbk(Shour->currentText());
-  in.minute = QStringToGbk(CBFen->currentText());
-  in.calendarIndex = CalendarIndex();
-  return in;
+  return ReadBirthInputs({NameA, NameB, Sex, ComDate, SYear, SMonth, Sday, Shour, CBFen});
 }
 
 void TFrmmain::showEvent(QShowEvent* event) {

@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+
+#include "core/qt/qtext.h"
 
 namespace lumeno::app {
 
@@ -50,6 +53,20 @@ QHBoxLayout* InputRow(QWidget* owner, std::initializer_list<std::pair<const char
   }
   line->addStretch(1);
   return line;
+}
+
+numerology::NameInputs ReadBirthInputs(const BirthInputWidgets& w) {
+  numerology::NameInputs in;
+  in.surname = QStringToGbk(w.surname->text());
+  in.given = QStringToGbk(w.given->text());
+  in.sex = QStringToGbk(w.sex->currentText());
+  in.year = QStringToGbk(w.year->currentText());
+  in.month = QStringToGbk(w.month->currentText());
+  in.day = QStringToGbk(w.day->currentText());
+  in.hourItem = QStringToGbk(w.hour->currentText());
+  in.minute = QStringToGbk(w.minute->currentText());
+  in.calendarIndex = w.calendar->findText(w.calendar->currentText());
+  return in;
 }
 
 }  // namespace lumeno::app

@@ -5,9 +5,12 @@
 #include <initializer_list>
 #include <utility>
 
+#include "numerology/name_report.h"
+
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace lumeno::app {
@@ -28,5 +31,21 @@ QLabel* FieldLabel(const QString& text, QWidget* parent);
 // One row of inputs, each after its caption (nullptr: no caption), packed to
 // the left.
 QHBoxLayout* InputRow(QWidget* owner, std::initializer_list<std::pair<const char16_t*, QWidget*>> fields);
+
+// The birth inputs of a window as the reports read them: the texts of the
+// widgets in GBK, the calendar kind by the index of its text (-1 when typed
+// text names no item).
+struct BirthInputWidgets {
+  const QLineEdit* surname;
+  const QLineEdit* given;
+  const QComboBox* sex;
+  const QComboBox* calendar;
+  const QComboBox* year;
+  const QComboBox* month;
+  const QComboBox* day;
+  const QComboBox* hour;
+  const QComboBox* minute;
+};
+numerology::NameInputs ReadBirthInputs(const BirthInputWidgets& w);
 
 }  // namespace lumeno::app

@@ -115,17 +115,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent)
 TFrmNameMain::~TFrmNameMain() = default;
 
 NameInputs TFrmNameMain::Inputs() const {
-  NameInputs in;
-  in.surname = QStringToGbk(NameA->text());
-  in.given = QStringToGbk(NameB->text());
-  in.sex = QStringToGbk(Sex->currentText());
-  in.year = QStringToGbk(SYear->currentText());
-  in.month = QStringToGbk(SMonth->currentText());
-  in.day = QStringToGbk(Sday->currentText());
-  in.hourItem = QStringToGbk(Shour->currentText());
-  in.minute = QStringToGbk(CBFen->currentText());
-  in.calendarIndex = ComDate->findText(ComDate->currentText());
-  return in;
+  return app::ReadBirthInputs({NameA, NameB, Sex, ComDate, SYear, SMonth, Sday, Shour, CBFen});
 }
 
 void TFrmNameMain::showEvent(QShowEvent* event) {
