@@ -4,8 +4,10 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "bazi/advice.h"
+#include "bazi/chart.h"
 #include "bazi/date_text_table.h"
 #include "bazi/report.h"
 #include "calendar/names.h"
@@ -170,6 +172,33 @@ TEST_F(ReportFixture, StartAgeOneHasTheFixedAgeLine) {
   EXPECT_EQ(pane_.lines[20], "始于：1984   1985   1995   2005   2015   2025   2035   2045   2055   2065");
   EXPECT_EQ(pane_.lines[22].substr(0, 8), "流年：甲");
   EXPECT_EQ(pane_.lines[23].substr(0, 13), "             ");
+}
+
+TEST_F(ReportFixture, StartAgeElevenGivesEveryRowAFirstColumn) {
+  // A man born on the day of a section term, counting forward to a term 31
+  // or 32 days away, starts his luck at 11.
+  std::optional<YearMonthDay> birth;
+  for (DateValue d = EncodeDate(1990, 1, 1); d < EncodeDate(2010, 1, 1) && !birth; d += 1) {
+    YearMonthDay ymd = DecodeDate(d);
+    BirthMoment b = MakeBirthMoment({ymd.year, ymd.month, ymd.day, BirthDateProblem::None}, 0, "0", "男");
+    auto p = ComputeFourPillars(ymd.year, ymd.month, ymd.day, 0);
+    if (LuckDirection(true, p->year.stem) && LuckStartAge(b, true) == 11) birth = ymd;
+  }
+  ASSERT_TRUE(birth);
+  BaziInputs in = Man1984();
+  in.year = std::to_string(birth->year);
+  in.month = std::to_string(birth->month);
+  in.day = std::to_string(birth->day);
+  in.hourItem = "子 0";
+  ASSERT_EQ(Run(in), BaziOutcome::Written);
+  EXPECT_EQ(pane_.lines[8], "起运：11岁");
+  EXPECT_EQ(pane_.lines[19].substr(0, 15), "      1-10岁   ");
+  // Ten yearly rows and ten minor-luck rows, each with its first column.
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_NE(pane_.lines[22 + i].substr(0, 13), "             ") << i;
+    EXPECT_NE(pane_.lines[33 + 2 * i].substr(0, 13), "             ") << i;
+    EXPECT_EQ(pane_.lines[34 + 2 * i].substr(0, 10), "      " + AgeLabel(i)) << i;
+  }
 }
 
 TEST_F(ReportFixture, InputChecksInOrderLeaveThePaneAlone) {
