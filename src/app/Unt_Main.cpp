@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -164,6 +166,9 @@ TFrmmain::TFrmmain(QWidget* parent)
 
   BuildMenus();
   setFixedSize(800, 600);
+  // Centred on the screen; window managers keep this as the first place.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 TFrmmain::~TFrmmain() {
