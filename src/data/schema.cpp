@@ -20,7 +20,7 @@ std::vector<TableDef> MakeSchema() {
   return {
       {F::Roruroz, "word",
        {{"zi", T}, {"ft", T}, {"bh", I}, {"wuhang", T}, {"px", I}, {"id", I}, {"nan", I}, {"nv", I}, {"xb", T},
-        {"Aflag", A}},
+        {"Aflag", A}, {"pinyin", T}, {"gloss", T}},
        {{"zi"}, {"ft"}, {"bh"}}},
       {F::Roruroz, "zh",
        {{"bh11", I}, {"bh12", I}, {"bh21", I}, {"bh22", I}, {"zf", I}, {"lx", I}, {"jxjx", I}, {"xb", T}},
