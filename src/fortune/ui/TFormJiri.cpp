@@ -193,7 +193,8 @@ void TFormJiri::Refresh() {
   const QString what = GbkToQString(activity);
   QString summary = from.toString(u"yyyy-MM-dd"_s) + u"至"_s + to.toString(u"yyyy-MM-dd"_s);
   if (days_.empty()) {
-    summary += u"没有宜"_s + what + u"而不忌"_s + what + u"的日子。"_s;
+    summary += u"没有宜"_s + what + u"的日子"_s;
+    summary += span < kLuckyDaySpans.back() ? u"，可选更长的天数再查。"_s : u"。"_s;
   } else {
     int yellow = 0;
     for (const LuckyDay& d : days_) yellow += d.yellowPath ? 1 : 0;
@@ -236,7 +237,11 @@ void TFormJiri::CmdClose() { close(); }
 TFormJiri* OpenLuckyDayWindow(QWidget* parent, const std::string& activity) {
   auto* window = new TFormJiri(parent);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  if (!activity.empty()) window->SetActivity(activity);  // lists its days at once
+  // Setting the activity lists its days at once. An activity the almanac
+  // favours only in some months (入学 waits up to half a year) may have no
+  // day in the first span; the window then looks a whole year ahead.
+  if (!activity.empty() && window->SetActivity(activity) && window->Days().empty())
+    window->SetSpan(kLuckyDaySpans.back());
   window->show();
   return window;
 }

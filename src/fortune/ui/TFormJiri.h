@@ -58,7 +58,8 @@ class TFormJiri : public QDialog {
 
 // Creates the window, sets it to `activity` (GBK; "" leaves the choice to
 // the user) from today, shows it without waiting and, with an activity, lists
-// its days at once.
+// its days at once: over the first span, or over a year when the first span
+// has none.
 TFormJiri* OpenLuckyDayWindow(QWidget* parent, const std::string& activity);
 
 }  // namespace lumeno::fortune
