@@ -98,7 +98,9 @@ std::string AlmanacMonthName(int month, bool leap) {
   static constexpr std::array<std::string_view, 12> kNames = {"正月", "二月", "三月", "四月", "五月", "六月",
                                                               "七月", "八月", "九月", "十月", "冬月", "腊月"};
   if (month < 1 || month > 12) return {};
-  return (leap ? std::string("闰") : std::string()) + std::string(kNames[static_cast<std::size_t>(month - 1)]);
+  std::string name = leap ? "闰" : "";
+  name += kNames[static_cast<std::size_t>(month - 1)];
+  return name;
 }
 
 std::string WeekdayName(DateValue day) {

@@ -58,6 +58,8 @@ TFormJiri::TFormJiri(QWidget* parent)
   CbActivity = new QComboBox(this);
   CbActivity->setObjectName(u"CbActivity"_s);
   CbActivity->setMaxVisibleItems(20);
+  // A scrolling list of twenty rows rather than a menu as tall as the screen.
+  CbActivity->setStyleSheet(u"QComboBox { combobox-popup: 0; }"_s);
   CbActivity->setPlaceholderText(u"请选择事项"_s);
   CbActivity->setMinimumWidth(120);
   std::vector<std::string> all;
@@ -184,7 +186,7 @@ void TFormJiri::Refresh() {
   LvDays->clear();
   const std::string activity = Activity();
   if (activity.empty()) {
-    LblSummary->setText(u"请选择要办的事项，列出起始日期之后宜办此事的日子。"_s);
+    LblSummary->setText(u"请选择要办的事项，即可列出从起始日期起宜办此事的日子。"_s);
     return;
   }
   const QDate from = DeFrom->date();
