@@ -23,7 +23,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -31,183 +30,10 @@
 #include "core/gbk.h"
 #include "core/text.h"
 #include "refgen.h"
+#include "unihan.h"
 
 namespace lumeno::refgen {
 namespace {
-
-using CodePoint = char32_t;
-
-// ---------------------------------------------------------------------------
-// UTF-8 (Unihan and the rule files are UTF-8)
-
-std::vector<CodePoint> DecodeUtf8(std::string_view s) {
-  std::vector<CodePoint> out;
-  for (std::size_t i = 0; i < s.size();) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
-      out.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    CodePoint cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return out;
-}
-
-// "U+4E00" -> 0x4E00; 0 when the text is no code point.
-CodePoint ParseCodePoint(std::string_view s) {
-  if (s.size() < 6 || s[0] != 'U' || s[1] != '+') return 0;
-  CodePoint cp = 0;
-  for (std::size_t i = 2; i < s.size(); ++i) {
-    char c = s[i];
-    int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) break;  // "U+5F35<kMatthews" and the like
-    cp = cp * 16 + static_cast<CodePoint>(d);
-  }
-  return cp;
-}
-
-std::string CodePointName(CodePoint cp) { return StrFormat("U+%04X", static_cast<unsigned>(cp)); }
-
-// ---------------------------------------------------------------------------
-// Unihan
-
-struct RadicalStroke {
-  int radical = 0;    // Kangxi radical number 1-214, 0 when unknown
-  int residual = -1;  // strokes beside the radical
-  bool Known() const { return radical > 0; }
-};
-
-struct HanInfo {
-  RadicalStroke kangxi;   // kRSKangXi: the character's place in the Kangxi dictionary
-  RadicalStroke unicode;  // kRSUnicode, first value
-  int totalStrokes = 0;   // kTotalStrokes, the traditional (last) value
-  int taiwanLevel = 9;    // 1 or 2 for the common traditional sets (T1, T2), 3 other T, 9 none
-  std::vector<CodePoint> traditional;  // kTraditionalVariant
-  std::vector<CodePoint> simplified;   // kSimplifiedVariant
-  CodePoint compatibilityOf = 0;       // kCompatibilityVariant
-  std::string reading;                 // first Mandarin reading, UTF-8
-  int readingRank = 9;                 // 0 kMandarin, 1 kHanyuPinyin, 2 kXHC1983
-};
-
-RadicalStroke ParseRadicalStroke(std::string_view v) {
-  // "85.3", "167'.5", "120''.4"; several values are separated by blanks.
-  RadicalStroke rs;
-  std::size_t end = v.find(' ');
-  if (end != std::string_view::npos) v = v.substr(0, end);
-  std::size_t dot = v.find('.');
-  if (dot == std::string_view::npos) return rs;
-  std::string radical(v.substr(0, dot));
-  radical.erase(std::remove(radical.begin(), radical.end(), '\''), radical.end());
-  auto r = ParseInt(radical);
-  auto n = ParseInt(v.substr(dot + 1));
-  if (!r || !n || *r < 1 || *r > 214) return rs;
-  rs.radical = *r;
-  rs.residual = *n;
-  return rs;
-}
-
-std::vector<CodePoint> ParseCodePointList(std::string_view v) {
-  std::vector<CodePoint> out;
-  std::size_t pos = 0;
-  while (pos < v.size()) {
-    std::size_t end = v.find(' ', pos);
-    if (end == std::string_view::npos) end = v.size();
-    if (CodePoint cp = ParseCodePoint(v.substr(pos, end - pos))) out.push_back(cp);
-    pos = end + 1;
-  }
-  return out;
-}
-
-// The first reading of kHanyuPinyin ("10019.020:tīng,tǐng ...") or kXHC1983
-// ("0297.011:dù ...").
-std::string FirstIndexedReading(std::string_view v) {
-  std::size_t colon = v.find(':');
-  if (colon == std::string_view::npos) return {};
-  std::size_t end = v.find_first_of(", ", colon + 1);
-  return std::string(v.substr(colon + 1, end == std::string_view::npos ? std::string_view::npos : end - colon - 1));
-}
-
-class Unihan {
- public:
-  explicit Unihan(const std::string& dir) {
-    Read(dir, "Unihan_IRGSources.txt");
-    Read(dir, "Unihan_RadicalStrokeCounts.txt");
-    Read(dir, "Unihan_Variants.txt");
-    Read(dir, "Unihan_Readings.txt");
-  }
-
-  const HanInfo* Find(CodePoint cp) const {
-    auto it = info_.find(cp);
-    return it == info_.end() ? nullptr : &it->second;
-  }
-
- private:
-  static bool Exists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-  }
-
-  void Read(const std::string& dir, const std::string& name) {
-    std::string path = dir + "/" + name + ".bz2";
-    if (!Exists(path)) path = dir + "/" + name;
-    if (!Exists(path)) throw std::runtime_error("Unihan file missing: " + dir + "/" + name + "(.bz2)");
-    ForEachLine(path, [this](const std::string& line) { Take(line); });
-  }
-
-  void Take(std::string_view line) {
-    if (line.size() < 8 || line[0] != 'U') return;
-    std::size_t tab1 = line.find('\t');
-    if (tab1 == std::string_view::npos) return;
-    std::size_t tab2 = line.find('\t', tab1 + 1);
-    if (tab2 == std::string_view::npos) return;
-    std::string_view field = line.substr(tab1 + 1, tab2 - tab1 - 1);
-    std::string_view value = line.substr(tab2 + 1);
-    CodePoint cp = ParseCodePoint(line.substr(0, tab1));
-    if (!cp) return;
-    if (field == "kRSUnicode") {
-      Entry(cp).unicode = ParseRadicalStroke(value);
-    } else if (field == "kRSKangXi") {
-      Entry(cp).kangxi = ParseRadicalStroke(value);
-    } else if (field == "kTotalStrokes") {
-      std::size_t last = value.rfind(' ');
-      auto n = ParseInt(last == std::string_view::npos ? value : value.substr(last + 1));
-      if (n) Entry(cp).totalStrokes = *n;
-    } else if (field == "kIRG_TSource") {
-      Entry(cp).taiwanLevel = value.substr(0, 3) == "T1-" ? 1 : value.substr(0, 3) == "T2-" ? 2 : 3;
-    } else if (field == "kTraditionalVariant") {
-      Entry(cp).traditional = ParseCodePointList(value);
-    } else if (field == "kSimplifiedVariant") {
-      Entry(cp).simplified = ParseCodePointList(value);
-    } else if (field == "kCompatibilityVariant") {
-      Entry(cp).compatibilityOf = ParseCodePoint(value);
-    } else if (field == "kMandarin") {
-      std::size_t blank = value.find(' ');
-      SetReading(cp, std::string(value.substr(0, blank)), 0);
-    } else if (field == "kHanyuPinyin") {
-      SetReading(cp, FirstIndexedReading(value), 1);
-    } else if (field == "kXHC1983") {
-      SetReading(cp, FirstIndexedReading(value), 2);
-    }
-  }
-
-  void SetReading(CodePoint cp, std::string reading, int rank) {
-    if (reading.empty()) return;
-    HanInfo& e = Entry(cp);
-    if (rank < e.readingRank) {
-      e.reading = std::move(reading);
-      e.readingRank = rank;
-    }
-  }
-
-  HanInfo& Entry(CodePoint cp) { return info_[cp]; }
-
-  std::unordered_map<CodePoint, HanInfo> info_;
-};
 
 // ---------------------------------------------------------------------------
 // Rule files: UTF-8, tab-separated, '#' comment lines, a header line naming
@@ -355,30 +181,6 @@ int NamingStrokes(CodePoint form, const HanInfo& info, const Rules& rules) {
 // ---------------------------------------------------------------------------
 // Elements
 
-// The reading in ASCII lower case without its tone marks (ü as v), enough
-// to find the initial.
-std::string FoldReading(const std::string& utf8) {
-  std::string out;
-  for (CodePoint cp : DecodeUtf8(utf8)) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp >= 'A' && cp <= 'Z' ? cp - 'A' + 'a' : cp);
-      continue;
-    }
-    switch (cp) {
-      case 0xE0: case 0xE1: case 0x101: case 0x1CE: out += 'a'; break;
-      case 0xE8: case 0xE9: case 0xEA: case 0x113: case 0x11B: case 0x1EBF: case 0x1EC1: out += 'e'; break;
-      case 0xEC: case 0xED: case 0x12B: case 0x1D0: out += 'i'; break;
-      case 0xF2: case 0xF3: case 0x14D: case 0x1D2: out += 'o'; break;
-      case 0xF9: case 0xFA: case 0x16B: case 0x1D4: out += 'u'; break;
-      case 0xFC: case 0x1D6: case 0x1D8: case 0x1DA: case 0x1DC: out += 'v'; break;
-      case 0x144: case 0x148: case 0x1F9: out += 'n'; break;
-      case 0x1E3F: out += 'm'; break;
-      default: break;  // combining marks and the like
-    }
-  }
-  return out;
-}
-
 Element SoundElement(const std::string& reading, const Rules& rules) {
   std::string folded = FoldReading(reading);
   for (const auto& [initial, element] : rules.soundElements)
@@ -397,7 +199,7 @@ struct GbkChar {
 
 // Every double-byte code of GBK that stands for a Chinese character (one
 // that Unihan gives a radical for), in code order.
-std::vector<GbkChar> GbkHanzi(const Unihan& unihan) {
+std::vector<GbkChar> GbkHanzi(const UnihanExtract& unihan) {
   std::vector<GbkChar> out;
   for (int lead = 0x81; lead <= 0xFE; ++lead) {
     for (int trail = 0x40; trail <= 0xFE; ++trail) {
@@ -418,7 +220,7 @@ std::vector<GbkChar> GbkHanzi(const Unihan& unihan) {
 
 class WordBuilder {
  public:
-  WordBuilder(const Unihan& unihan, const Rules& rules) : unihan_(unihan), rules_(rules) {
+  WordBuilder(const UnihanExtract& unihan, const Rules& rules) : unihan_(unihan), rules_(rules) {
     for (const GbkChar& c : GbkHanzi(unihan)) {
       gbkOf_.emplace(c.cp, c.gbk);
       chars_.push_back(c);
@@ -593,7 +395,7 @@ class WordBuilder {
     return {gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag};
   }
 
-  const Unihan& unihan_;
+  const UnihanExtract& unihan_;
   const Rules& rules_;
   std::vector<GbkChar> chars_;
   std::unordered_map<CodePoint, std::string> gbkOf_;
@@ -606,9 +408,8 @@ std::size_t ColumnIndex(const data::TableDef& table, const char* name) {
 }
 
 void GenerateWord(const GenContext& ctx, const data::TableDef& table, RowSink& sink) {
-  if (ctx.unihanDir.empty()) throw std::runtime_error("table word needs the Unihan folder (--unihan)");
   Rules rules = ReadAllRules(ctx.sourceDir + "/rules");
-  Unihan unihan(ctx.unihanDir);
+  UnihanExtract unihan(UnihanExtractPath(ctx.sourceDir));
   WordBuilder builder(unihan, rules);
   std::vector<WordBuilder::Word> words = builder.Build();
 

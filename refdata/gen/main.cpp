@@ -1,5 +1,5 @@
 // lumeno-refgen: builds the five reference databases.
-//   lumeno-refgen --source refdata --unihan /usr/share/unicode --out DIR
+//   lumeno-refgen --source refdata --out DIR
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -134,14 +134,15 @@ int main(int argc, char** argv) {
   using namespace lumeno::refgen;
   GenContext ctx;
   std::string out;
+  bool usage = argc % 2 == 0;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
     if (a == "--source") ctx.sourceDir = argv[i + 1];
-    else if (a == "--unihan") ctx.unihanDir = argv[i + 1];
     else if (a == "--out") out = argv[i + 1];
+    else usage = true;
   }
-  if (ctx.sourceDir.empty() || out.empty()) {
-    std::cerr << "usage: lumeno-refgen --source DIR --unihan DIR --out DIR\n";
+  if (usage || ctx.sourceDir.empty() || out.empty()) {
+    std::cerr << "usage: lumeno-refgen --source DIR --out DIR\n";
     return 2;
   }
   try {
