@@ -30,61 +30,11 @@
 #include "core/gbk.h"
 #include "core/text.h"
 #include "refgen.h"
+#include "rule_file.h"
 #include "unihan.h"
 
 namespace lumeno::refgen {
 namespace {
-
-// ---------------------------------------------------------------------------
-// Rule files: UTF-8, tab-separated, '#' comment lines, a header line naming
-// the columns. Every malformed line stops the build with its place.
-
-struct RuleLine {
-  std::string where;
-  std::map<std::string, std::string> fields;
-};
-
-std::vector<RuleLine> ReadRules(const std::string& path, const std::vector<std::string>& required) {
-  std::vector<RuleLine> lines;
-  std::vector<std::string> header;
-  int lineNo = 0;
-  ForEachLine(path, [&](const std::string& line) {
-    ++lineNo;
-    if (Trim(line).empty() || line[0] == '#') return;
-    std::string where = path + ":" + std::to_string(lineNo);
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-      std::size_t tab = line.find('\t', start);
-      fields.push_back(Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    if (header.empty()) {
-      header = fields;
-      for (const std::string& name : required)
-        if (std::find(header.begin(), header.end(), name) == header.end())
-          throw std::runtime_error(where + ": header must name column " + name);
-      return;
-    }
-    if (fields.size() > header.size()) throw std::runtime_error(where + ": more fields than columns");
-    RuleLine rule;
-    rule.where = where;
-    for (std::size_t i = 0; i < fields.size(); ++i) rule.fields[header[i]] = fields[i];
-    for (const std::string& name : required)
-      if (rule.fields[name].empty()) throw std::runtime_error(where + ": column " + name + " is empty");
-    lines.push_back(std::move(rule));
-  });
-  if (header.empty()) throw std::runtime_error(path + ": no header line");
-  return lines;
-}
-
-CodePoint SingleCharacter(const RuleLine& rule, const std::string& column) {
-  std::vector<CodePoint> cps = DecodeUtf8(rule.fields.at(column));
-  if (cps.size() != 1 || cps[0] < 0x2E80)
-    throw std::runtime_error(rule.where + ": column " + column + " must hold one Chinese character");
-  return cps[0];
-}
 
 enum class Element { None, Metal, Wood, Water, Fire, Earth };
 
@@ -102,10 +52,10 @@ const char* ElementText(Element e) {
 }
 
 Element ParseElement(const RuleLine& rule, const std::string& column) {
-  std::string gbk = Utf8ToGbk(rule.fields.at(column));
+  std::string gbk = Utf8ToGbk(rule.Get(column));
   for (Element e : {Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth})
     if (gbk == ElementText(e)) return e;
-  throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.fields.at(column));
+  throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.Get(column));
 }
 
 struct Rules {
@@ -120,7 +70,7 @@ struct Rules {
 Rules ReadAllRules(const std::string& dir) {
   Rules rules;
   for (const RuleLine& r : ReadRules(dir + "/stroke_overrides.tsv", {"char", "strokes"})) {
-    auto n = ParseInt(r.fields.at("strokes"));
+    auto n = ParseInt(r.Get("strokes"));
     if (!n || *n < 1 || *n > 64) throw std::runtime_error(r.where + ": not a stroke count");
     if (!rules.strokeOverrides.emplace(SingleCharacter(r, "char"), *n).second)
       throw std::runtime_error(r.where + ": character given twice");
@@ -129,7 +79,7 @@ Rules ReadAllRules(const std::string& dir) {
     if (!rules.traditionalChoice.emplace(SingleCharacter(r, "char"), SingleCharacter(r, "traditional")).second)
       throw std::runtime_error(r.where + ": character given twice");
   for (const RuleLine& r : ReadRules(dir + "/element_radicals.tsv", {"radical", "element"})) {
-    auto n = ParseInt(r.fields.at("radical"));
+    auto n = ParseInt(r.Get("radical"));
     if (!n || *n < 1 || *n > 214) throw std::runtime_error(r.where + ": not a Kangxi radical number");
     if (!rules.radicalElements.emplace(*n, ParseElement(r, "element")).second)
       throw std::runtime_error(r.where + ": radical given twice");
@@ -138,7 +88,7 @@ Rules ReadAllRules(const std::string& dir) {
     if (!rules.characterElements.emplace(SingleCharacter(r, "char"), ParseElement(r, "element")).second)
       throw std::runtime_error(r.where + ": character given twice");
   for (const RuleLine& r : ReadRules(dir + "/sound_elements.tsv", {"initial", "element"})) {
-    const std::string& initial = r.fields.at("initial");
+    const std::string& initial = r.Get("initial");
     if (initial.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos)
       throw std::runtime_error(r.where + ": an initial is written in lower-case letters");
     rules.soundElements.emplace_back(initial, ParseElement(r, "element"));
@@ -146,7 +96,7 @@ Rules ReadAllRules(const std::string& dir) {
   std::stable_sort(rules.soundElements.begin(), rules.soundElements.end(),
                    [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
   for (const RuleLine& r : ReadRules(dir + "/reading_overrides.tsv", {"char", "reading"}))
-    rules.readings[SingleCharacter(r, "char")] = r.fields.at("reading");
+    rules.readings[SingleCharacter(r, "char")] = r.Get("reading");
   return rules;
 }
 
