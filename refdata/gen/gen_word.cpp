@@ -60,6 +60,7 @@ Element ParseElement(const RuleLine& rule, const std::string& column) {
 
 struct Rules {
   std::unordered_map<CodePoint, int> strokeOverrides;
+  std::unordered_map<CodePoint, CodePoint> components;  // character -> component counted in full
   std::unordered_map<CodePoint, CodePoint> traditionalChoice;
   std::unordered_map<int, Element> radicalElements;
   std::unordered_map<CodePoint, Element> characterElements;
@@ -74,6 +75,11 @@ Rules ReadAllRules(const std::string& dir) {
     if (!n || *n < 1 || *n > 64) throw std::runtime_error(r.where + ": not a stroke count");
     if (!rules.strokeOverrides.emplace(SingleCharacter(r, "char"), *n).second)
       throw std::runtime_error(r.where + ": character given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/component_strokes.tsv", {"char", "component"})) {
+    CodePoint c = SingleCharacter(r, "char"), part = SingleCharacter(r, "component");
+    if (c == part) throw std::runtime_error(r.where + ": a character is no component of itself");
+    if (!rules.components.emplace(c, part).second) throw std::runtime_error(r.where + ": character given twice");
   }
   for (const RuleLine& r : ReadRules(dir + "/traditional_forms.tsv", {"char", "traditional"}))
     if (!rules.traditionalChoice.emplace(SingleCharacter(r, "char"), SingleCharacter(r, "traditional")).second)
@@ -120,12 +126,23 @@ int KangxiRadicalStrokes(int radical) {
 // residual is shorter than the written rest (政 under 攴 with 4, though 正 is
 // written with 5). A form that is a radical by itself (residual 0) is counted
 // as written, so 王 is 4 and only 王 beside another part counts as 玉 5.
-int NamingStrokes(CodePoint form, const HanInfo& info, const Rules& rules) {
+//
+// Nor does it fall below its radical in full form plus the count of a
+// component listed for it in rules/component_strokes.tsv: the residual
+// counts 路 inside 璐 and 潞 with 12 strokes, one less than 路 has by itself,
+// so 璐 is 玉 5 + 路 13 = 18 and 潞 水 4 + 13 = 17.
+int NamingStrokes(CodePoint form, const UnihanExtract& unihan, const Rules& rules) {
   auto over = rules.strokeOverrides.find(form);
   if (over != rules.strokeOverrides.end()) return over->second;
-  const RadicalStroke& rs = info.kangxi.Known() ? info.kangxi : info.unicode;
-  if (!rs.Known() || rs.residual <= 0) return info.totalStrokes;
-  return std::max(info.totalStrokes, KangxiRadicalStrokes(rs.radical) + rs.residual);
+  const HanInfo* info = unihan.Find(form);
+  if (!info) throw std::runtime_error("Unihan has no entry for " + CodePointName(form));
+  const RadicalStroke& rs = info->kangxi.Known() ? info->kangxi : info->unicode;
+  if (!rs.Known() || rs.residual <= 0) return info->totalStrokes;
+  int strokes = std::max(info->totalStrokes, KangxiRadicalStrokes(rs.radical) + rs.residual);
+  auto component = rules.components.find(form);
+  if (component != rules.components.end())
+    strokes = std::max(strokes, KangxiRadicalStrokes(rs.radical) + NamingStrokes(component->second, unihan, rules));
+  return strokes;
 }
 
 // ---------------------------------------------------------------------------
@@ -176,6 +193,12 @@ class WordBuilder {
       chars_.push_back(c);
     }
     for (const auto& [cp, strokes] : rules.strokeOverrides) RequireKnown(cp, "stroke_overrides.tsv");
+    for (const auto& [cp, part] : rules.components) {
+      RequireKnown(cp, "component_strokes.tsv");
+      RequireKnown(part, "component_strokes.tsv");
+      if (rules.components.count(part))
+        throw std::runtime_error("component_strokes.tsv: component " + CodePointName(part) + " has a component listed itself");
+    }
     for (const auto& [cp, e] : rules.characterElements) RequireGbk(cp, "element_characters.tsv");
     for (const auto& [cp, reading] : rules.readings) RequireGbk(cp, "reading_overrides.tsv");
     for (const auto& [cp, form] : rules.traditionalChoice) {
@@ -336,7 +359,7 @@ class WordBuilder {
   }
 
   Word MakeWord(CodePoint zi, CodePoint counted, const std::string& ftGbk, int aflag) const {
-    int bh = NamingStrokes(counted, Info(counted), rules_);
+    int bh = NamingStrokes(counted, unihan_, rules_);
     if (bh < 1 || bh > 64)
       throw std::runtime_error("no sensible stroke count for " + CodePointName(counted) + ": " + std::to_string(bh));
     // For a row of a further traditional form the form itself comes first.
