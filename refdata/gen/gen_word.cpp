@@ -8,7 +8,11 @@
 //           with its radical counted in full form (氵 as 水 4, 艹 as 艸 6, ...)
 //   wuhang  the element: by the character's meaning, else its radical's,
 //           else the sound class of its Mandarin initial
-//   px, id, nan, nv, xb, Aflag  neutral: no row is a naming candidate yet
+//   px, id, nan, nv, xb, Aflag  the name candidates' columns (Aflag null on a
+//           candidate; see CandidateSex and the functions beside it)
+//   pinyin  the reading with its tone: a candidate's name reading, else the
+//           first Mandarin reading the dictionaries give
+//   gloss   the sense that makes a candidate good in a name; null elsewhere
 //
 // A traditional character that is not the ft of its simplified form's main
 // row (the second form of 发 -> 發 / 髮, say) gets a row of its own after all
@@ -16,6 +20,9 @@
 // count, so that look-ups by ft find it and look-ups by zi still meet the
 // main row first. Those rows carry Aflag 2 so that name generation never
 // takes them.
+//
+// Elements: the element naming books print (rules/element_facts.tsv) wins;
+// the rule serves the characters it does not name.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -58,6 +65,18 @@ Element ParseElement(const RuleLine& rule, const std::string& column) {
   throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.Get(column));
 }
 
+// A character that suits a given name (name_candidates.tsv).
+struct Candidate {
+  bool boys = false, girls = false;  // nan, nv
+  int tier = 0;                      // 1 most common in names today ... 5 rare but fine
+  std::string pinyin;                // the name reading with its tone, UTF-8
+  std::string gloss;                 // UTF-8
+  std::string where;                 // the line, for messages
+};
+
+// The reason classes of the exclusion list.
+const char* const kExclusionReasons[] = {"凶义", "贬义", "不雅", "虚词", "谐音", "专名", "不宜"};
+
 struct Rules {
   std::unordered_map<CodePoint, int> strokeOverrides;
   std::unordered_map<CodePoint, CodePoint> components;  // character -> component counted in full
@@ -66,6 +85,10 @@ struct Rules {
   std::unordered_map<CodePoint, Element> characterElements;
   std::vector<std::pair<std::string, Element>> soundElements;  // longest initial first
   std::unordered_map<CodePoint, std::string> readings;
+  // The element naming books print (element_facts.tsv); wins over the rule.
+  std::unordered_map<CodePoint, Element> elementFacts;
+  std::unordered_map<CodePoint, Candidate> candidates;    // name_candidates.tsv
+  std::unordered_map<CodePoint, std::string> exclusions;  // name_exclusions.tsv: the reason class
 };
 
 Rules ReadAllRules(const std::string& dir) {
@@ -103,6 +126,36 @@ Rules ReadAllRules(const std::string& dir) {
                    [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
   for (const RuleLine& r : ReadRules(dir + "/reading_overrides.tsv", {"char", "reading"}))
     rules.readings[SingleCharacter(r, "char")] = r.Get("reading");
+  for (const RuleLine& r : ReadRules(dir + "/element_facts.tsv", {"zi", "wuhang"}))
+    if (!rules.elementFacts.emplace(SingleCharacter(r, "zi"), ParseElement(r, "wuhang")).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  for (const RuleLine& r : ReadRules(dir + "/name_candidates.tsv", {"zi", "nan", "nv", "tier", "pinyin", "gloss"})) {
+    Candidate c;
+    c.where = r.where;
+    auto flag = [&r](const char* column) {
+      std::string v = r.Get(column);
+      if (v != "0" && v != "1") throw std::runtime_error(r.where + ": column " + column + " is 0 or 1");
+      return v == "1";
+    };
+    c.boys = flag("nan");
+    c.girls = flag("nv");
+    if (!c.boys && !c.girls) throw std::runtime_error(r.where + ": a candidate suits boys, girls or both (nan or nv 1)");
+    auto tier = ParseInt(r.Get("tier"));
+    if (!tier || *tier < 1 || *tier > 5) throw std::runtime_error(r.where + ": tier is 1 to 5");
+    c.tier = *tier;
+    c.pinyin = r.Get("pinyin");
+    c.gloss = r.Get("gloss");
+    if (!rules.candidates.emplace(SingleCharacter(r, "zi"), c).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/name_exclusions.tsv", {"zi", "reason"})) {
+    const std::string reason = r.Get("reason");
+    if (std::none_of(std::begin(kExclusionReasons), std::end(kExclusionReasons),
+                     [&](const char* known) { return Utf8ToGbk(reason) == known; }))
+      throw std::runtime_error(r.where + ": reason " + reason + " is not one of the seven reason classes");
+    if (!rules.exclusions.emplace(SingleCharacter(r, "zi"), reason).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  }
   return rules;
 }
 
@@ -200,6 +253,11 @@ class WordBuilder {
         throw std::runtime_error("component_strokes.tsv: component " + CodePointName(part) + " has a component listed itself");
     }
     for (const auto& [cp, e] : rules.characterElements) RequireGbk(cp, "element_characters.tsv");
+    for (const auto& [cp, e] : rules.elementFacts) RequireGbk(cp, "element_facts.tsv");
+    for (const auto& [cp, reason] : rules.exclusions) RequireGbk(cp, "name_exclusions.tsv");
+    for (const GbkChar& c : chars_)
+      if (c.gb2312) gb2312_.insert(c.cp);
+    for (const auto& [cp, c] : rules.candidates) CheckCandidate(cp, c);
     for (const auto& [cp, reading] : rules.readings) RequireGbk(cp, "reading_overrides.tsv");
     for (const auto& [cp, form] : rules.traditionalChoice) {
       RequireGbk(cp, "traditional_forms.tsv");
@@ -214,7 +272,9 @@ class WordBuilder {
     std::string zi, ft;  // GBK
     int bh;
     const char* wuhang;
-    int aflag;
+    int aflag;               // 1 main row, 2 further traditional form; ignored for a candidate
+    const Candidate* candidate = nullptr;  // set on the main row of a name candidate
+    std::string pinyin;      // GBK, with tone marks
   };
 
   std::vector<Word> Build() {
@@ -265,6 +325,52 @@ class WordBuilder {
   }
   void RequireKnown(CodePoint cp, const char* file) const {
     if (!unihan_.Find(cp)) throw std::runtime_error(std::string(file) + ": Unihan has no " + CodePointName(cp));
+  }
+
+  // A candidate must be a GB2312 character that is not excluded, with a
+  // reading written as a pinyin syllable with its tone mark and a gloss of 4
+  // to 16 Chinese characters and full-width signs. Anything else stops the
+  // build with the line.
+  void CheckCandidate(CodePoint cp, const Candidate& c) const {
+    const std::string name = CodePointName(cp) + " (" + EncodeUtf8(cp) + ")";
+    auto fail = [&](const std::string& why) { throw std::runtime_error(c.where + ": candidate " + name + " " + why); };
+    if (!gb2312_.count(cp)) fail("is not a GB2312 character");
+    if (rules_.exclusions.count(cp)) fail("is in name_exclusions.tsv (" + rules_.exclusions.at(cp) + ")");
+    const std::string syllable = FoldReading(c.pinyin);
+    if (syllable.empty() || syllable.size() > 6 ||
+        syllable.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos ||
+        c.pinyin.find_first_of("0123456789 ") != std::string::npos)
+      fail("has no reading written as one pinyin syllable: '" + c.pinyin + "'");
+    if (GbkToUtf8(Utf8ToGbk(c.pinyin)) != c.pinyin) fail("has a reading that GBK cannot hold: " + c.pinyin);
+    const std::vector<std::string>& known = Info(cp).readings;
+    if (std::none_of(known.begin(), known.end(), [&](const std::string& r) { return FoldReading(r) == syllable; }))
+      fail("reads " + c.pinyin + ", which no dictionary gives it");
+    const std::vector<CodePoint> gloss = DecodeUtf8(c.gloss);
+    if (gloss.size() < 4 || gloss.size() > 16)
+      fail("needs a gloss of 4 to 16 characters, has " + std::to_string(gloss.size()));
+    if (std::any_of(gloss.begin(), gloss.end(), [](CodePoint g) { return g < 0x80; }))
+      fail("has a gloss with ASCII letters, digits or signs: " + c.gloss);
+    if (GbkToUtf8(Utf8ToGbk(c.gloss)) != c.gloss) fail("has a gloss that GBK cannot hold: " + c.gloss);
+  }
+
+  // The reading stored for a row: a candidate's name reading, else the
+  // first Mandarin reading the dictionaries give (the override, the
+  // character's own, a variant's) as GBK can hold it.
+  std::string PinyinOf(CodePoint first, CodePoint second) const {
+    for (CodePoint cp : {first, second}) {
+      std::vector<std::string> readings;
+      auto over = rules_.readings.find(cp);
+      if (over != rules_.readings.end()) readings.push_back(over->second);
+      std::string usual = ReadingOf(cp);
+      if (!usual.empty()) readings.push_back(usual);
+      if (const HanInfo* info = unihan_.Find(cp))
+        readings.insert(readings.end(), info->readings.begin(), info->readings.end());
+      for (const std::string& r : readings)
+        if (GbkToUtf8(Utf8ToGbk(r)) == r) return Utf8ToGbk(r);
+      // Only marks GBK lacks (the m with an acute of 呣): the toneless syllable.
+      if (!readings.empty()) return FoldReading(readings.front());
+    }
+    return {};
   }
 
   // A character outside GB2312 whose simplified form is in GBK is a
@@ -342,6 +448,10 @@ class WordBuilder {
   // of a further traditional form), `second` the row's other form.
   Element ElementOf(CodePoint first, CodePoint second, CodePoint counted) const {
     for (CodePoint cp : {first, second}) {
+      auto e = rules_.elementFacts.find(cp);
+      if (e != rules_.elementFacts.end()) return e->second;
+    }
+    for (CodePoint cp : {first, second}) {
       auto e = rules_.characterElements.find(cp);
       if (e != rules_.characterElements.end()) return e->second;
     }
@@ -365,19 +475,53 @@ class WordBuilder {
     // For a row of a further traditional form the form itself comes first.
     bool further = aflag == 2;
     Element e = further ? ElementOf(counted, zi, counted) : ElementOf(zi, counted, counted);
-    return {gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag};
+    Word w{gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag, nullptr, {}};
+    auto candidate = rules_.candidates.find(zi);
+    if (!further && candidate != rules_.candidates.end()) {
+      w.candidate = &candidate->second;
+      w.pinyin = Utf8ToGbk(candidate->second.pinyin);
+    } else {
+      w.pinyin = further ? PinyinOf(counted, zi) : PinyinOf(zi, counted);
+    }
+    return w;
   }
 
   const UnihanExtract& unihan_;
   const Rules& rules_;
   std::vector<GbkChar> chars_;
   std::unordered_map<CodePoint, std::string> gbkOf_;
+  std::unordered_set<CodePoint> gb2312_;
 };
 
 std::size_t ColumnIndex(const data::TableDef& table, const char* name) {
   const data::ColumnDef* col = data::FindColumn(table, name);
   if (!col) throw std::runtime_error(std::string(table.name) + " has no column " + name);
   return static_cast<std::size_t>(col - table.columns.data());
+}
+
+// The columns of a name candidate as the candidate queries read them.
+//
+// xb: '男' a boys' character (nan 1, nv 0), '女' a girls' character (nan 0,
+// nv 1), '1' a character for both (nan 1, nv 1); every other row has '0'
+// and a non-null Aflag. The queries for a boy take xb '男' or '1' or nan 1,
+// those for a girl xb '女' or '1' or nv 1 (some also xb '0', which no
+// candidate has), and the second given-name character needs nan 1 or nv 1:
+// so a boy's list is made of boys' characters, a girl's of girls', and the
+// characters for both serve both.
+const char* CandidateSex(const Candidate& c) { return c.boys && c.girls ? "1" : c.boys ? "男" : "女"; }
+
+// px: the ordering weight (lower first) by popularity in names today: tier 1
+// (the most familiar) 10 up to tier 5 (rare but fine) 50, so that a list
+// shows good familiar characters first and rarer ones after.
+int CandidateWeight(int tier) { return tier * 10; }
+
+// id: 0-9, added into the ordering of single-character results, so that
+// characters of equal weight do not always come in code order. A fixed
+// mixing of the character's two bytes keeps it the same from build to build.
+int CandidateSpread(const std::string& gbk) {
+  unsigned v = (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]);
+  v = (v ^ (v >> 7)) * 2654435761u;
+  return static_cast<int>((v >> 16) % 10);
 }
 
 void GenerateWord(const GenContext& ctx, const data::TableDef& table, RowSink& sink) {
@@ -389,21 +533,36 @@ void GenerateWord(const GenContext& ctx, const data::TableDef& table, RowSink& s
   const std::size_t zi = ColumnIndex(table, "zi"), ft = ColumnIndex(table, "ft"), bh = ColumnIndex(table, "bh"),
                     wuhang = ColumnIndex(table, "wuhang"), px = ColumnIndex(table, "px"),
                     id = ColumnIndex(table, "id"), nan = ColumnIndex(table, "nan"), nv = ColumnIndex(table, "nv"),
-                    xb = ColumnIndex(table, "xb"), aflag = ColumnIndex(table, "Aflag");
+                    xb = ColumnIndex(table, "xb"), aflag = ColumnIndex(table, "Aflag"),
+                    pinyin = ColumnIndex(table, "pinyin"), gloss = ColumnIndex(table, "gloss");
   for (const WordBuilder::Word& w : words) {
     Row row(table.columns.size());
     row[zi] = data::Value::Text(w.zi);
     row[ft] = data::Value::Text(w.ft);
     row[bh] = data::Value::Int(w.bh);
     row[wuhang] = data::Value::Text(w.wuhang);
-    // Name generation is not fed yet: neutral values, and a non-null Aflag
-    // keeps every row out of its candidate lists.
-    row[px] = data::Value::Int(0);
-    row[id] = data::Value::Int(0);
-    row[nan] = data::Value::Int(0);
-    row[nv] = data::Value::Int(0);
-    row[xb] = data::Value::Text("0");
-    row[aflag] = data::Value::Int(w.aflag);
+    // A handful of characters no dictionary reads (桛, 烪 and some
+    // compatibility ideographs of row FE) have no reading: null.
+    if (!w.pinyin.empty()) row[pinyin] = data::Value::Text(w.pinyin);
+    if (const Candidate* c = w.candidate) {
+      // A null Aflag lets the candidate queries of name generation take the
+      // row; nan, nv and xb say for whom (see CandidateSex).
+      row[px] = data::Value::Int(CandidateWeight(c->tier));
+      row[id] = data::Value::Int(CandidateSpread(w.zi));
+      row[nan] = data::Value::Int(c->boys ? 1 : 0);
+      row[nv] = data::Value::Int(c->girls ? 1 : 0);
+      row[xb] = data::Value::Text(CandidateSex(*c));
+      row[gloss] = data::Value::Text(Utf8ToGbk(c->gloss));
+    } else {
+      // Not a candidate: a non-null Aflag keeps the row out of every
+      // candidate list, and xb '0' with nan and nv 0 says it suits no name.
+      row[px] = data::Value::Int(0);
+      row[id] = data::Value::Int(0);
+      row[nan] = data::Value::Int(0);
+      row[nv] = data::Value::Int(0);
+      row[xb] = data::Value::Text("0");
+      row[aflag] = data::Value::Int(w.aflag);
+    }
     sink.Add(row);
   }
 }

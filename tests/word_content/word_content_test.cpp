@@ -168,12 +168,5 @@ TEST_F(WordContent, ElementsOfWellKnownCharacters) {
   for (const Case& c : kCases) EXPECT_EQ(Show(ElementOf(c.ch)), Show(c.element)) << Show(c.ch);
 }
 
-TEST_F(WordContent, NoRowIsANamingCandidateYet) {
-  EXPECT_TRUE(RunQuery(DatabaseFile::Roruroz, "select zi from word where Aflag is null").IsEmpty());
-  EXPECT_TRUE(RunQuery(DatabaseFile::Roruroz,
-                       "select zi from word where px <> 0 or id <> 0 or nan <> 0 or nv <> 0 or xb <> '0'")
-                  .IsEmpty());
-}
-
 }  // namespace
 }  // namespace lumeno::data
