@@ -86,7 +86,10 @@ void BuildFile(const GenContext& ctx, data::DatabaseFile file, const std::string
   std::string tmpPath = finalPath + ".tmp";
   std::remove(tmpPath.c_str());
   sqlite3* db = nullptr;
-  if (sqlite3_open(tmpPath.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + tmpPath);
+  if (sqlite3_open(tmpPath.c_str(), &db) != SQLITE_OK) {
+    sqlite3_close(db);  // a handle is allocated even when the open fails
+    throw std::runtime_error("cannot create " + tmpPath);
+  }
   try {
     Exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA page_size=4096;");
     Exec(db, "BEGIN");
