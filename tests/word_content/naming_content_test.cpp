@@ -122,9 +122,6 @@ TEST_F(NamingContent, BothSexesFindCharactersForEveryStrokeCountTheCombinationsA
     const std::string strokes = " and bh = " + std::to_string(bh);
     EXPECT_FALSE(Run(std::string(kCandidates) + kBoysStrict + " and nan = 1 " + strokes).IsEmpty())
         << "no boys' character of " << bh << " strokes";
-    // The two-stroke candidates (丁, 力, 人) are boys' characters; the list
-    // has none for girls yet.
-    if (bh == 2) continue;
     EXPECT_FALSE(Run(std::string(kCandidates) + kGirlsStrict + " and nv = 1 " + strokes).IsEmpty())
         << "no girls' character of " << bh << " strokes";
   }
