@@ -87,6 +87,7 @@ void TFrmNameCome::CmdSearch() {
 
 TFrmNameCome* ShowSurnameOrigin(QWidget* parent) {
   auto* window = new TFrmNameCome(parent);
+  if (parent) PlaceOverParent(window, static_cast<int>(parent->findChildren<TFrmNameCome*>().size()) - 1);
   window->show();
   return window;
 }

@@ -63,6 +63,7 @@ TFrmNote* ShowArticle(const std::string& code, QWidget* parent) {
   window->setWindowTitle(GbkToQString(title));
   window->Pane().ScrollPaneToTop();
   TFrmNote* shown = window.release();
+  if (parent) PlaceOverParent(shown, static_cast<int>(parent->findChildren<TFrmNote*>().size()) - 1);
   shown->show();
   return shown;
 }

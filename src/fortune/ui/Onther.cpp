@@ -57,6 +57,7 @@ TFormOnther* ShowDivination(const std::string& caption, int page, QWidget* paren
   auto* window = new TFormOnther(parent);
   window->setWindowTitle(GbkToQString(caption));
   if (page >= 0 && page < kDivinationPages) window->PageControl1->setCurrentIndex(page);
+  if (parent) PlaceOverParent(window, static_cast<int>(parent->findChildren<TFormOnther*>().size()) - 1);
   window->show();
   return window;
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 #include <QWidget>
 
 #include "app/artwork.h"
@@ -63,6 +64,14 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent, int width) {
   button->setDefault(false);
   button->setFixedSize(width, 26);
   return button;
+}
+
+void PlaceOverParent(QWidget* window, int index) {
+  QWidget* parent = window->parentWidget();
+  if (!parent) return;
+  const QRect area = parent->window()->frameGeometry();
+  const int step = 24 * (index % 8);
+  window->move(area.center() - QPoint(window->width() / 2, window->height() / 2) + QPoint(step, step));
 }
 
 QLabel* MakeValueLabel(QWidget* parent, const QString& objectName) {

@@ -48,6 +48,11 @@ void SetUpWindow(QWidget* window, const QString& objectName);
 // input does only what the input itself does.
 QPushButton* MakeButton(const QString& caption, QWidget* parent, int width = 76);
 
+// Places a window that is not modal over the middle of its parent, each
+// further window of its kind (`index` 1, 2 ...) a little lower and to the
+// right, so windows opened one after another do not hide each other.
+void PlaceOverParent(QWidget* window, int index);
+
 // A result value: plain text, wrapped, selectable.
 QLabel* MakeValueLabel(QWidget* parent, const QString& objectName);
 
