@@ -46,7 +46,7 @@ QValidator::State DigitsValidator::validate(QString& input, int& pos) const {
 
 QValidator::State UpperCaseValidator::validate(QString& input, int& pos) const {
   const QString upper = input.toUpper();
-  // A letter whose capital is longer (such as ß) stays as it is.
+  // A letter whose capital is longer (the German sharp s) stays as it is.
   if (upper.size() == input.size() && upper != input) input = upper;
   (void)pos;
   return Acceptable;
