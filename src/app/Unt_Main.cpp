@@ -36,11 +36,14 @@
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "data/info.h"
+#include "fortune/almanac.h"
 #include "fortune/ui/NameCome.h"
 #include "fortune/ui/NanNv.h"
 #include "fortune/ui/Note.h"
 #include "fortune/ui/NumberWindows.h"
 #include "fortune/ui/Onther.h"
+#include "fortune/ui/TFormHuangdao.h"
+#include "fortune/ui/TFormJiri.h"
 #include "fortune/ui/Wangming.h"
 #include "fortune/ui/Wuxing.h"
 
@@ -255,10 +258,6 @@ const Sign kSigns[] = {
     {u"犬吠测占卜", "犬吠测吉凶"},     {u"眼跳测占卜", "眼跳测吉凶"}, {u"耳热测占卜", "耳热测吉凶"},
     {u"耳鸣测占卜", "耳鸣测吉凶"},
 };
-// The lucky-day entries and buttons that have no effect.
-const char16_t* const kLuckyDays[] = {u"开市吉日", u"交易吉日", u"嫁娶吉日", u"入宅吉日", u"入学吉日", u"纳财吉日",
-                                      u"订盟吉日", u"安门吉日", u"出行吉日", u"开光吉日", u"求嗣吉日", u"祈福吉日",
-                                      u"破土吉日", u"祭祀吉日", u"安葬吉日"};
 }  // namespace
 
 void TFrmmain::BuildMenus() {
@@ -314,8 +313,11 @@ void TFrmmain::BuildMenus() {
 
   QMenu* days = bar->addMenu(u"吉日(&D)"_s);
   Entry(days, u"黄道吉日"_s, &T::CmdAlmanac);
-  Entry(days, u"吉日查询"_s, &T::CmdNoEffect);
-  for (const char16_t* caption : kLuckyDays) Entry(days, QString::fromUtf16(caption), &T::CmdNoEffect);
+  Entry(days, u"吉日查询"_s, &T::CmdLuckyDaySearch);
+  for (const fortune::LuckyDayCommand& c : fortune::LuckyDayCommands) {
+    const std::string activity(c.activity);
+    Connect(days->addAction(GbkToQString(c.caption)), [this, activity] { CmdLuckyDays(activity); });
+  }
 
   QMenu* dreams = bar->addMenu(u"解梦(&M)"_s);
   Entry(dreams, u"周公解析"_s, &T::CmdNoEffect);
@@ -415,8 +417,11 @@ QWidget* TFrmmain::BuildSidePanel() {
   add(u"生男生女"_s, &T::CmdBoyOrGirl);
   add(u"万年历法"_s, &T::CmdCalendar);
   add(u"黄道吉日"_s, &T::CmdAlmanac);
-  add(u"本日吉日"_s, &T::CmdAlmanac);
-  for (const char16_t* caption : kLuckyDays) add(QString::fromUtf16(caption), &T::CmdNoEffect);
+  add(u"本日吉日"_s, &T::CmdTodayAlmanac);
+  for (const fortune::LuckyDayCommand& c : fortune::LuckyDayCommands) {
+    const std::string activity(c.activity);
+    buttons.push_back(Button(GbkToQString(c.caption), [this, activity] { CmdLuckyDays(activity); }));
+  }
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     buttons[i]->setParent(panel);
     buttons[i]->setFixedSize(78, 23);
@@ -534,7 +539,6 @@ void TFrmmain::CmdSurnameOrigin() { fortune::ShowSurnameOrigin(this); }
 void TFrmmain::CmdArticle(const std::string& code) { fortune::ShowArticle(code, this); }
 void TFrmmain::CmdCharacterElement() { fortune::OpenCharacterElement(this); }
 void TFrmmain::CmdQQPairing() { fortune::OpenQQPairing(this); }
-void TFrmmain::CmdAlmanac() {}
 void TFrmmain::CmdDivination(int kind, const std::string& title) { fortune::ShowDivination(title, kind, this); }
 void TFrmmain::CmdMobileNumber() { fortune::OpenMobileNumber(this); }
 void TFrmmain::CmdQQNumber() { fortune::OpenQQNumber(this); }
@@ -542,6 +546,14 @@ void TFrmmain::CmdAnyNumber() { fortune::OpenAnyNumber(this); }
 void TFrmmain::CmdNickname() { fortune::OpenNickname(this); }
 void TFrmmain::CmdBoyOrGirl() { fortune::OpenBoyOrGirl(this); }
 void TFrmmain::CmdCalendar() {}
+
+void TFrmmain::CmdAlmanac() { fortune::OpenAlmanacWindow(this); }
+
+void TFrmmain::CmdTodayAlmanac() { fortune::OpenAlmanacWindow(this, QDate::currentDate()); }
+
+void TFrmmain::CmdLuckyDaySearch() { fortune::OpenLuckyDayWindow(this, std::string()); }
+
+void TFrmmain::CmdLuckyDays(const std::string& activity) { fortune::OpenLuckyDayWindow(this, activity); }
 
 void TFrmmain::CmdUpgrade() { data::ShowInfo("感谢你的使用,软件是最新版无需升级!"); }
 

@@ -73,7 +73,10 @@ class TFrmmain : public QMainWindow {
   void CmdBazi();                  // 八字分析
   // Pairing, almanac, divination, tools.
   void CmdQQPairing();             // QQ缘分配对
-  void CmdAlmanac();               // 黄道吉日, 本日吉日
+  void CmdAlmanac();               // 黄道吉日: the almanac window, empty
+  void CmdTodayAlmanac();          // 本日吉日: the almanac window on today
+  void CmdLuckyDaySearch();        // 吉日查询: the auspicious-day window
+  void CmdLuckyDays(const std::string& activity);  // 开市吉日 … 安葬吉日, by activity (GBK)
   void CmdDivination(int kind, const std::string& title);  // the seven signs, 0-6
   void CmdMobileNumber();          // 手机号码分析, 手机分析
   void CmdQQNumber();              // QQ号码分析
