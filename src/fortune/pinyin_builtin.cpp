@@ -1,12 +1,11 @@
 // The nickname reading over the reading tables built into the program.
 #include "fortune/nickname.h"
+#include "fortune/pinyin_tables.h"
 
 namespace lumeno::fortune {
 
 const PinyinTables& BuiltInPinyinTables() {
-  // TODO(pinyin tables): point at the generated reading tables once they are
-  // part of the library; until then no character has a reading.
-  static const PinyinTables tables{nullptr, 0, nullptr, 0};
+  static const PinyinTables tables{PinyinIndexTable, kPinyinIndexSize, PinyinSyllableTable, PinyinSyllableCount};
   return tables;
 }
 

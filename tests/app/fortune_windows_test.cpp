@@ -304,6 +304,12 @@ TEST_F(FortuneWindowsTest, NicknameWindowShowsUpperCaseAndTheTrait) {
     Enter(w.edtName);
     EXPECT_EQ(w.NicknameLine->text(), u"你的网名：ABC123"_s);
     EXPECT_EQ(w.TraitLine->text(), u"你的性格：可爱，较明显的自恋"_s);
+    // Chinese characters through the built-in reading tables.
+    w.edtName->clear();
+    Commit(w.edtName, u"小明"_s);
+    Enter(w.edtName);
+    EXPECT_EQ(w.NicknameLine->text(), u"你的网名：小明"_s);
+    EXPECT_EQ(w.TraitLine->text(), u"你的性格：反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"_s);
     // The stored blanks around the trait of h are not shown.
     w.edtName->setText(u"8"_s);
     ButtonCaptioned(w, u"测算"_s)->click();
