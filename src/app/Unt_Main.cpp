@@ -33,6 +33,7 @@
 #include "app/report_text.h"
 #include "app/ui_services.h"
 #include "bazi/report.h"
+#include "calendar/ui/DateWin.h"
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "data/info.h"
@@ -525,7 +526,8 @@ void TFrmmain::CmdQQNumber() {}
 void TFrmmain::CmdAnyNumber() {}
 void TFrmmain::CmdNickname() {}
 void TFrmmain::CmdBoyOrGirl() {}
-void TFrmmain::CmdCalendar() {}
+
+void TFrmmain::CmdCalendar() { calendar::OpenCalendarWindow(this); }
 
 void TFrmmain::CmdAlmanac() { fortune::OpenAlmanacWindow(this); }
 
