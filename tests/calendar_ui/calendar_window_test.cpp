@@ -262,10 +262,11 @@ TEST_F(CalendarWindow, ClosesWhenAnotherWindowBecomesActive) {
   other.show();
   w->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  QApplication::processEvents();
   EXPECT_TRUE(w->isVisible());
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-  QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 2000);
+  EXPECT_TRUE(lumeno::testing::WaitUntil([&] { return !w->isVisible(); }, 2000));
 }
 
 TEST_F(CalendarWindow, CalendarCommandOpensANewModalWindowEachTime) {
