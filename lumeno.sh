@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
 
-PACKAGES=(build-essential cmake pkg-config bzip2 sqlite3 libsqlite3-dev
+PACKAGES=(build-essential cmake pkg-config sqlite3 libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-translations-l10n unicode-data fonts-wqy-zenhei fontconfig xvfb xauth)
+          qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth)
 
 need_packages() {
   local missing=()

@@ -1,7 +1,7 @@
 // Table sancai (VelFile.dll): the reading of each of the 125 three-talent
 // triples from tables/VelFile/sancai.tsv (columns title and content, plain
-// text), with its grade djc computed by the name engine's rule. The build
-// stores content scrambled by itself.
+// text), with its grade djc as the name engine grades it (SancaiGrade). The
+// build stores content scrambled by itself.
 #include <sys/stat.h>
 
 #include <cstdio>

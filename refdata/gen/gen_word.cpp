@@ -8,7 +8,11 @@
 //           with its radical counted in full form (氵 as 水 4, 艹 as 艸 6, ...)
 //   wuhang  the element: by the character's meaning, else its radical's,
 //           else the sound class of its Mandarin initial
-//   px, id, nan, nv, xb, Aflag  neutral: no row is a naming candidate yet
+//   px, id, nan, nv, xb, Aflag  the name candidates' columns (Aflag null on a
+//           candidate; see CandidateSex and the functions beside it)
+//   pinyin  the reading with its tone: a candidate's name reading, else the
+//           first Mandarin reading the dictionaries give
+//   gloss   the sense that makes a candidate good in a name; null elsewhere
 //
 // A traditional character that is not the ft of its simplified form's main
 // row (the second form of 发 -> 發 / 髮, say) gets a row of its own after all
@@ -16,6 +20,9 @@
 // count, so that look-ups by ft find it and look-ups by zi still meet the
 // main row first. Those rows carry Aflag 2 so that name generation never
 // takes them.
+//
+// Elements: the element naming books print (rules/element_facts.tsv) wins;
+// the rule serves the characters it does not name.
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -23,7 +30,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -31,234 +37,11 @@
 #include "core/gbk.h"
 #include "core/text.h"
 #include "refgen.h"
+#include "rule_file.h"
+#include "unihan.h"
 
 namespace lumeno::refgen {
 namespace {
-
-using CodePoint = char32_t;
-
-// ---------------------------------------------------------------------------
-// UTF-8 (Unihan and the rule files are UTF-8)
-
-std::vector<CodePoint> DecodeUtf8(std::string_view s) {
-  std::vector<CodePoint> out;
-  for (std::size_t i = 0; i < s.size();) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
-      out.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    CodePoint cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return out;
-}
-
-// "U+4E00" -> 0x4E00; 0 when the text is no code point.
-CodePoint ParseCodePoint(std::string_view s) {
-  if (s.size() < 6 || s[0] != 'U' || s[1] != '+') return 0;
-  CodePoint cp = 0;
-  for (std::size_t i = 2; i < s.size(); ++i) {
-    char c = s[i];
-    int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) break;  // "U+5F35<kMatthews" and the like
-    cp = cp * 16 + static_cast<CodePoint>(d);
-  }
-  return cp;
-}
-
-std::string CodePointName(CodePoint cp) { return StrFormat("U+%04X", static_cast<unsigned>(cp)); }
-
-// ---------------------------------------------------------------------------
-// Unihan
-
-struct RadicalStroke {
-  int radical = 0;    // Kangxi radical number 1-214, 0 when unknown
-  int residual = -1;  // strokes beside the radical
-  bool Known() const { return radical > 0; }
-};
-
-struct HanInfo {
-  RadicalStroke kangxi;   // kRSKangXi: the character's place in the Kangxi dictionary
-  RadicalStroke unicode;  // kRSUnicode, first value
-  int totalStrokes = 0;   // kTotalStrokes, the traditional (last) value
-  int taiwanLevel = 9;    // 1 or 2 for the common traditional sets (T1, T2), 3 other T, 9 none
-  std::vector<CodePoint> traditional;  // kTraditionalVariant
-  std::vector<CodePoint> simplified;   // kSimplifiedVariant
-  CodePoint compatibilityOf = 0;       // kCompatibilityVariant
-  std::string reading;                 // first Mandarin reading, UTF-8
-  int readingRank = 9;                 // 0 kMandarin, 1 kHanyuPinyin, 2 kXHC1983
-};
-
-RadicalStroke ParseRadicalStroke(std::string_view v) {
-  // "85.3", "167'.5", "120''.4"; several values are separated by blanks.
-  RadicalStroke rs;
-  std::size_t end = v.find(' ');
-  if (end != std::string_view::npos) v = v.substr(0, end);
-  std::size_t dot = v.find('.');
-  if (dot == std::string_view::npos) return rs;
-  std::string radical(v.substr(0, dot));
-  radical.erase(std::remove(radical.begin(), radical.end(), '\''), radical.end());
-  auto r = ParseInt(radical);
-  auto n = ParseInt(v.substr(dot + 1));
-  if (!r || !n || *r < 1 || *r > 214) return rs;
-  rs.radical = *r;
-  rs.residual = *n;
-  return rs;
-}
-
-std::vector<CodePoint> ParseCodePointList(std::string_view v) {
-  std::vector<CodePoint> out;
-  std::size_t pos = 0;
-  while (pos < v.size()) {
-    std::size_t end = v.find(' ', pos);
-    if (end == std::string_view::npos) end = v.size();
-    if (CodePoint cp = ParseCodePoint(v.substr(pos, end - pos))) out.push_back(cp);
-    pos = end + 1;
-  }
-  return out;
-}
-
-// The first reading of kHanyuPinyin ("10019.020:tīng,tǐng ...") or kXHC1983
-// ("0297.011:dù ...").
-std::string FirstIndexedReading(std::string_view v) {
-  std::size_t colon = v.find(':');
-  if (colon == std::string_view::npos) return {};
-  std::size_t end = v.find_first_of(", ", colon + 1);
-  return std::string(v.substr(colon + 1, end == std::string_view::npos ? std::string_view::npos : end - colon - 1));
-}
-
-class Unihan {
- public:
-  explicit Unihan(const std::string& dir) {
-    Read(dir, "Unihan_IRGSources.txt");
-    Read(dir, "Unihan_RadicalStrokeCounts.txt");
-    Read(dir, "Unihan_Variants.txt");
-    Read(dir, "Unihan_Readings.txt");
-  }
-
-  const HanInfo* Find(CodePoint cp) const {
-    auto it = info_.find(cp);
-    return it == info_.end() ? nullptr : &it->second;
-  }
-
- private:
-  static bool Exists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-  }
-
-  void Read(const std::string& dir, const std::string& name) {
-    std::string path = dir + "/" + name + ".bz2";
-    if (!Exists(path)) path = dir + "/" + name;
-    if (!Exists(path)) throw std::runtime_error("Unihan file missing: " + dir + "/" + name + "(.bz2)");
-    ForEachLine(path, [this](const std::string& line) { Take(line); });
-  }
-
-  void Take(std::string_view line) {
-    if (line.size() < 8 || line[0] != 'U') return;
-    std::size_t tab1 = line.find('\t');
-    if (tab1 == std::string_view::npos) return;
-    std::size_t tab2 = line.find('\t', tab1 + 1);
-    if (tab2 == std::string_view::npos) return;
-    std::string_view field = line.substr(tab1 + 1, tab2 - tab1 - 1);
-    std::string_view value = line.substr(tab2 + 1);
-    CodePoint cp = ParseCodePoint(line.substr(0, tab1));
-    if (!cp) return;
-    if (field == "kRSUnicode") {
-      Entry(cp).unicode = ParseRadicalStroke(value);
-    } else if (field == "kRSKangXi") {
-      Entry(cp).kangxi = ParseRadicalStroke(value);
-    } else if (field == "kTotalStrokes") {
-      std::size_t last = value.rfind(' ');
-      auto n = ParseInt(last == std::string_view::npos ? value : value.substr(last + 1));
-      if (n) Entry(cp).totalStrokes = *n;
-    } else if (field == "kIRG_TSource") {
-      Entry(cp).taiwanLevel = value.substr(0, 3) == "T1-" ? 1 : value.substr(0, 3) == "T2-" ? 2 : 3;
-    } else if (field == "kTraditionalVariant") {
-      Entry(cp).traditional = ParseCodePointList(value);
-    } else if (field == "kSimplifiedVariant") {
-      Entry(cp).simplified = ParseCodePointList(value);
-    } else if (field == "kCompatibilityVariant") {
-      Entry(cp).compatibilityOf = ParseCodePoint(value);
-    } else if (field == "kMandarin") {
-      std::size_t blank = value.find(' ');
-      SetReading(cp, std::string(value.substr(0, blank)), 0);
-    } else if (field == "kHanyuPinyin") {
-      SetReading(cp, FirstIndexedReading(value), 1);
-    } else if (field == "kXHC1983") {
-      SetReading(cp, FirstIndexedReading(value), 2);
-    }
-  }
-
-  void SetReading(CodePoint cp, std::string reading, int rank) {
-    if (reading.empty()) return;
-    HanInfo& e = Entry(cp);
-    if (rank < e.readingRank) {
-      e.reading = std::move(reading);
-      e.readingRank = rank;
-    }
-  }
-
-  HanInfo& Entry(CodePoint cp) { return info_[cp]; }
-
-  std::unordered_map<CodePoint, HanInfo> info_;
-};
-
-// ---------------------------------------------------------------------------
-// Rule files: UTF-8, tab-separated, '#' comment lines, a header line naming
-// the columns. Every malformed line stops the build with its place.
-
-struct RuleLine {
-  std::string where;
-  std::map<std::string, std::string> fields;
-};
-
-std::vector<RuleLine> ReadRules(const std::string& path, const std::vector<std::string>& required) {
-  std::vector<RuleLine> lines;
-  std::vector<std::string> header;
-  int lineNo = 0;
-  ForEachLine(path, [&](const std::string& line) {
-    ++lineNo;
-    if (Trim(line).empty() || line[0] == '#') return;
-    std::string where = path + ":" + std::to_string(lineNo);
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-      std::size_t tab = line.find('\t', start);
-      fields.push_back(Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    if (header.empty()) {
-      header = fields;
-      for (const std::string& name : required)
-        if (std::find(header.begin(), header.end(), name) == header.end())
-          throw std::runtime_error(where + ": header must name column " + name);
-      return;
-    }
-    if (fields.size() > header.size()) throw std::runtime_error(where + ": more fields than columns");
-    RuleLine rule;
-    rule.where = where;
-    for (std::size_t i = 0; i < fields.size(); ++i) rule.fields[header[i]] = fields[i];
-    for (const std::string& name : required)
-      if (rule.fields[name].empty()) throw std::runtime_error(where + ": column " + name + " is empty");
-    lines.push_back(std::move(rule));
-  });
-  if (header.empty()) throw std::runtime_error(path + ": no header line");
-  return lines;
-}
-
-CodePoint SingleCharacter(const RuleLine& rule, const std::string& column) {
-  std::vector<CodePoint> cps = DecodeUtf8(rule.fields.at(column));
-  if (cps.size() != 1 || cps[0] < 0x2E80)
-    throw std::runtime_error(rule.where + ": column " + column + " must hold one Chinese character");
-  return cps[0];
-}
 
 enum class Element { None, Metal, Wood, Water, Fire, Earth };
 
@@ -276,34 +59,56 @@ const char* ElementText(Element e) {
 }
 
 Element ParseElement(const RuleLine& rule, const std::string& column) {
-  std::string gbk = Utf8ToGbk(rule.fields.at(column));
+  std::string gbk = Utf8ToGbk(rule.Get(column));
   for (Element e : {Element::Metal, Element::Wood, Element::Water, Element::Fire, Element::Earth})
     if (gbk == ElementText(e)) return e;
-  throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.fields.at(column));
+  throw std::runtime_error(rule.where + ": not one of the five elements: " + rule.Get(column));
 }
+
+// A character that suits a given name (name_candidates.tsv).
+struct Candidate {
+  bool boys = false, girls = false;  // nan, nv
+  int tier = 0;                      // 1 most common in names today ... 5 rare but fine
+  std::string pinyin;                // the name reading with its tone, UTF-8
+  std::string gloss;                 // UTF-8
+  std::string where;                 // the line, for messages
+};
+
+// The reason classes of the exclusion list.
+const char* const kExclusionReasons[] = {"凶义", "贬义", "不雅", "虚词", "谐音", "专名", "不宜"};
 
 struct Rules {
   std::unordered_map<CodePoint, int> strokeOverrides;
+  std::unordered_map<CodePoint, CodePoint> components;  // character -> component counted in full
   std::unordered_map<CodePoint, CodePoint> traditionalChoice;
   std::unordered_map<int, Element> radicalElements;
   std::unordered_map<CodePoint, Element> characterElements;
   std::vector<std::pair<std::string, Element>> soundElements;  // longest initial first
   std::unordered_map<CodePoint, std::string> readings;
+  // The element naming books print (element_facts.tsv); wins over the rule.
+  std::unordered_map<CodePoint, Element> elementFacts;
+  std::unordered_map<CodePoint, Candidate> candidates;    // name_candidates.tsv
+  std::unordered_map<CodePoint, std::string> exclusions;  // name_exclusions.tsv: the reason class
 };
 
 Rules ReadAllRules(const std::string& dir) {
   Rules rules;
   for (const RuleLine& r : ReadRules(dir + "/stroke_overrides.tsv", {"char", "strokes"})) {
-    auto n = ParseInt(r.fields.at("strokes"));
+    auto n = ParseInt(r.Get("strokes"));
     if (!n || *n < 1 || *n > 64) throw std::runtime_error(r.where + ": not a stroke count");
     if (!rules.strokeOverrides.emplace(SingleCharacter(r, "char"), *n).second)
       throw std::runtime_error(r.where + ": character given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/component_strokes.tsv", {"char", "component"})) {
+    CodePoint c = SingleCharacter(r, "char"), part = SingleCharacter(r, "component");
+    if (c == part) throw std::runtime_error(r.where + ": a character is no component of itself");
+    if (!rules.components.emplace(c, part).second) throw std::runtime_error(r.where + ": character given twice");
   }
   for (const RuleLine& r : ReadRules(dir + "/traditional_forms.tsv", {"char", "traditional"}))
     if (!rules.traditionalChoice.emplace(SingleCharacter(r, "char"), SingleCharacter(r, "traditional")).second)
       throw std::runtime_error(r.where + ": character given twice");
   for (const RuleLine& r : ReadRules(dir + "/element_radicals.tsv", {"radical", "element"})) {
-    auto n = ParseInt(r.fields.at("radical"));
+    auto n = ParseInt(r.Get("radical"));
     if (!n || *n < 1 || *n > 214) throw std::runtime_error(r.where + ": not a Kangxi radical number");
     if (!rules.radicalElements.emplace(*n, ParseElement(r, "element")).second)
       throw std::runtime_error(r.where + ": radical given twice");
@@ -312,7 +117,7 @@ Rules ReadAllRules(const std::string& dir) {
     if (!rules.characterElements.emplace(SingleCharacter(r, "char"), ParseElement(r, "element")).second)
       throw std::runtime_error(r.where + ": character given twice");
   for (const RuleLine& r : ReadRules(dir + "/sound_elements.tsv", {"initial", "element"})) {
-    const std::string& initial = r.fields.at("initial");
+    const std::string& initial = r.Get("initial");
     if (initial.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos)
       throw std::runtime_error(r.where + ": an initial is written in lower-case letters");
     rules.soundElements.emplace_back(initial, ParseElement(r, "element"));
@@ -320,7 +125,37 @@ Rules ReadAllRules(const std::string& dir) {
   std::stable_sort(rules.soundElements.begin(), rules.soundElements.end(),
                    [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
   for (const RuleLine& r : ReadRules(dir + "/reading_overrides.tsv", {"char", "reading"}))
-    rules.readings[SingleCharacter(r, "char")] = r.fields.at("reading");
+    rules.readings[SingleCharacter(r, "char")] = r.Get("reading");
+  for (const RuleLine& r : ReadRules(dir + "/element_facts.tsv", {"zi", "wuhang"}))
+    if (!rules.elementFacts.emplace(SingleCharacter(r, "zi"), ParseElement(r, "wuhang")).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  for (const RuleLine& r : ReadRules(dir + "/name_candidates.tsv", {"zi", "nan", "nv", "tier", "pinyin", "gloss"})) {
+    Candidate c;
+    c.where = r.where;
+    auto flag = [&r](const char* column) {
+      std::string v = r.Get(column);
+      if (v != "0" && v != "1") throw std::runtime_error(r.where + ": column " + column + " is 0 or 1");
+      return v == "1";
+    };
+    c.boys = flag("nan");
+    c.girls = flag("nv");
+    if (!c.boys && !c.girls) throw std::runtime_error(r.where + ": a candidate suits boys, girls or both (nan or nv 1)");
+    auto tier = ParseInt(r.Get("tier"));
+    if (!tier || *tier < 1 || *tier > 5) throw std::runtime_error(r.where + ": tier is 1 to 5");
+    c.tier = *tier;
+    c.pinyin = r.Get("pinyin");
+    c.gloss = r.Get("gloss");
+    if (!rules.candidates.emplace(SingleCharacter(r, "zi"), c).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  }
+  for (const RuleLine& r : ReadRules(dir + "/name_exclusions.tsv", {"zi", "reason"})) {
+    const std::string reason = r.Get("reason");
+    if (std::none_of(std::begin(kExclusionReasons), std::end(kExclusionReasons),
+                     [&](const char* known) { return Utf8ToGbk(reason) == known; }))
+      throw std::runtime_error(r.where + ": reason " + reason + " is not one of the seven reason classes");
+    if (!rules.exclusions.emplace(SingleCharacter(r, "zi"), reason).second)
+      throw std::runtime_error(r.where + ": character given twice");
+  }
   return rules;
 }
 
@@ -344,40 +179,27 @@ int KangxiRadicalStrokes(int radical) {
 // residual is shorter than the written rest (政 under 攴 with 4, though 正 is
 // written with 5). A form that is a radical by itself (residual 0) is counted
 // as written, so 王 is 4 and only 王 beside another part counts as 玉 5.
-int NamingStrokes(CodePoint form, const HanInfo& info, const Rules& rules) {
+//
+// Nor does it fall below its radical in full form plus the count of a
+// component listed for it in rules/component_strokes.tsv: the residual
+// counts 路 inside 璐 and 潞 with 12 strokes, one less than 路 has by itself,
+// so 璐 is 玉 5 + 路 13 = 18 and 潞 水 4 + 13 = 17.
+int NamingStrokes(CodePoint form, const UnihanExtract& unihan, const Rules& rules) {
   auto over = rules.strokeOverrides.find(form);
   if (over != rules.strokeOverrides.end()) return over->second;
-  const RadicalStroke& rs = info.kangxi.Known() ? info.kangxi : info.unicode;
-  if (!rs.Known() || rs.residual <= 0) return info.totalStrokes;
-  return std::max(info.totalStrokes, KangxiRadicalStrokes(rs.radical) + rs.residual);
+  const HanInfo* info = unihan.Find(form);
+  if (!info) throw std::runtime_error("Unihan has no entry for " + CodePointName(form));
+  const RadicalStroke& rs = info->kangxi.Known() ? info->kangxi : info->unicode;
+  if (!rs.Known() || rs.residual <= 0) return info->totalStrokes;
+  int strokes = std::max(info->totalStrokes, KangxiRadicalStrokes(rs.radical) + rs.residual);
+  auto component = rules.components.find(form);
+  if (component != rules.components.end())
+    strokes = std::max(strokes, KangxiRadicalStrokes(rs.radical) + NamingStrokes(component->second, unihan, rules));
+  return strokes;
 }
 
 // ---------------------------------------------------------------------------
 // Elements
-
-// The reading in ASCII lower case without its tone marks (ü as v), enough
-// to find the initial.
-std::string FoldReading(const std::string& utf8) {
-  std::string out;
-  for (CodePoint cp : DecodeUtf8(utf8)) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp >= 'A' && cp <= 'Z' ? cp - 'A' + 'a' : cp);
-      continue;
-    }
-    switch (cp) {
-      case 0xE0: case 0xE1: case 0x101: case 0x1CE: out += 'a'; break;
-      case 0xE8: case 0xE9: case 0xEA: case 0x113: case 0x11B: case 0x1EBF: case 0x1EC1: out += 'e'; break;
-      case 0xEC: case 0xED: case 0x12B: case 0x1D0: out += 'i'; break;
-      case 0xF2: case 0xF3: case 0x14D: case 0x1D2: out += 'o'; break;
-      case 0xF9: case 0xFA: case 0x16B: case 0x1D4: out += 'u'; break;
-      case 0xFC: case 0x1D6: case 0x1D8: case 0x1DA: case 0x1DC: out += 'v'; break;
-      case 0x144: case 0x148: case 0x1F9: out += 'n'; break;
-      case 0x1E3F: out += 'm'; break;
-      default: break;  // combining marks and the like
-    }
-  }
-  return out;
-}
 
 Element SoundElement(const std::string& reading, const Rules& rules) {
   std::string folded = FoldReading(reading);
@@ -397,7 +219,7 @@ struct GbkChar {
 
 // Every double-byte code of GBK that stands for a Chinese character (one
 // that Unihan gives a radical for), in code order.
-std::vector<GbkChar> GbkHanzi(const Unihan& unihan) {
+std::vector<GbkChar> GbkHanzi(const UnihanExtract& unihan) {
   std::vector<GbkChar> out;
   for (int lead = 0x81; lead <= 0xFE; ++lead) {
     for (int trail = 0x40; trail <= 0xFE; ++trail) {
@@ -418,13 +240,24 @@ std::vector<GbkChar> GbkHanzi(const Unihan& unihan) {
 
 class WordBuilder {
  public:
-  WordBuilder(const Unihan& unihan, const Rules& rules) : unihan_(unihan), rules_(rules) {
+  WordBuilder(const UnihanExtract& unihan, const Rules& rules) : unihan_(unihan), rules_(rules) {
     for (const GbkChar& c : GbkHanzi(unihan)) {
       gbkOf_.emplace(c.cp, c.gbk);
       chars_.push_back(c);
     }
     for (const auto& [cp, strokes] : rules.strokeOverrides) RequireKnown(cp, "stroke_overrides.tsv");
+    for (const auto& [cp, part] : rules.components) {
+      RequireKnown(cp, "component_strokes.tsv");
+      RequireKnown(part, "component_strokes.tsv");
+      if (rules.components.count(part))
+        throw std::runtime_error("component_strokes.tsv: component " + CodePointName(part) + " has a component listed itself");
+    }
     for (const auto& [cp, e] : rules.characterElements) RequireGbk(cp, "element_characters.tsv");
+    for (const auto& [cp, e] : rules.elementFacts) RequireGbk(cp, "element_facts.tsv");
+    for (const auto& [cp, reason] : rules.exclusions) RequireGbk(cp, "name_exclusions.tsv");
+    for (const GbkChar& c : chars_)
+      if (c.gb2312) gb2312_.insert(c.cp);
+    for (const auto& [cp, c] : rules.candidates) CheckCandidate(cp, c);
     for (const auto& [cp, reading] : rules.readings) RequireGbk(cp, "reading_overrides.tsv");
     for (const auto& [cp, form] : rules.traditionalChoice) {
       RequireGbk(cp, "traditional_forms.tsv");
@@ -439,7 +272,9 @@ class WordBuilder {
     std::string zi, ft;  // GBK
     int bh;
     const char* wuhang;
-    int aflag;
+    int aflag;               // 1 main row, 2 further traditional form; ignored for a candidate
+    const Candidate* candidate = nullptr;  // set on the main row of a name candidate
+    std::string pinyin;      // GBK, with tone marks
   };
 
   std::vector<Word> Build() {
@@ -490,6 +325,52 @@ class WordBuilder {
   }
   void RequireKnown(CodePoint cp, const char* file) const {
     if (!unihan_.Find(cp)) throw std::runtime_error(std::string(file) + ": Unihan has no " + CodePointName(cp));
+  }
+
+  // A candidate must be a GB2312 character that is not excluded, with a
+  // reading written as a pinyin syllable with its tone mark and a gloss of 4
+  // to 16 Chinese characters and full-width signs. Anything else stops the
+  // build with the line.
+  void CheckCandidate(CodePoint cp, const Candidate& c) const {
+    const std::string name = CodePointName(cp) + " (" + EncodeUtf8(cp) + ")";
+    auto fail = [&](const std::string& why) { throw std::runtime_error(c.where + ": candidate " + name + " " + why); };
+    if (!gb2312_.count(cp)) fail("is not a GB2312 character");
+    if (rules_.exclusions.count(cp)) fail("is in name_exclusions.tsv (" + rules_.exclusions.at(cp) + ")");
+    const std::string syllable = FoldReading(c.pinyin);
+    if (syllable.empty() || syllable.size() > 6 ||
+        syllable.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos ||
+        c.pinyin.find_first_of("0123456789 ") != std::string::npos)
+      fail("has no reading written as one pinyin syllable: '" + c.pinyin + "'");
+    if (GbkToUtf8(Utf8ToGbk(c.pinyin)) != c.pinyin) fail("has a reading that GBK cannot hold: " + c.pinyin);
+    const std::vector<std::string>& known = Info(cp).readings;
+    if (std::none_of(known.begin(), known.end(), [&](const std::string& r) { return FoldReading(r) == syllable; }))
+      fail("reads " + c.pinyin + ", which no dictionary gives it");
+    const std::vector<CodePoint> gloss = DecodeUtf8(c.gloss);
+    if (gloss.size() < 4 || gloss.size() > 16)
+      fail("needs a gloss of 4 to 16 characters, has " + std::to_string(gloss.size()));
+    if (std::any_of(gloss.begin(), gloss.end(), [](CodePoint g) { return g < 0x80; }))
+      fail("has a gloss with ASCII letters, digits or signs: " + c.gloss);
+    if (GbkToUtf8(Utf8ToGbk(c.gloss)) != c.gloss) fail("has a gloss that GBK cannot hold: " + c.gloss);
+  }
+
+  // The reading stored for a row: a candidate's name reading, else the
+  // first Mandarin reading the dictionaries give (the override, the
+  // character's own, a variant's) as GBK can hold it.
+  std::string PinyinOf(CodePoint first, CodePoint second) const {
+    for (CodePoint cp : {first, second}) {
+      std::vector<std::string> readings;
+      auto over = rules_.readings.find(cp);
+      if (over != rules_.readings.end()) readings.push_back(over->second);
+      std::string usual = ReadingOf(cp);
+      if (!usual.empty()) readings.push_back(usual);
+      if (const HanInfo* info = unihan_.Find(cp))
+        readings.insert(readings.end(), info->readings.begin(), info->readings.end());
+      for (const std::string& r : readings)
+        if (GbkToUtf8(Utf8ToGbk(r)) == r) return Utf8ToGbk(r);
+      // Only marks GBK lacks (the m with an acute of 呣): the toneless syllable.
+      if (!readings.empty()) return FoldReading(readings.front());
+    }
+    return {};
   }
 
   // A character outside GB2312 whose simplified form is in GBK is a
@@ -567,6 +448,10 @@ class WordBuilder {
   // of a further traditional form), `second` the row's other form.
   Element ElementOf(CodePoint first, CodePoint second, CodePoint counted) const {
     for (CodePoint cp : {first, second}) {
+      auto e = rules_.elementFacts.find(cp);
+      if (e != rules_.elementFacts.end()) return e->second;
+    }
+    for (CodePoint cp : {first, second}) {
       auto e = rules_.characterElements.find(cp);
       if (e != rules_.characterElements.end()) return e->second;
     }
@@ -584,19 +469,28 @@ class WordBuilder {
   }
 
   Word MakeWord(CodePoint zi, CodePoint counted, const std::string& ftGbk, int aflag) const {
-    int bh = NamingStrokes(counted, Info(counted), rules_);
+    int bh = NamingStrokes(counted, unihan_, rules_);
     if (bh < 1 || bh > 64)
       throw std::runtime_error("no sensible stroke count for " + CodePointName(counted) + ": " + std::to_string(bh));
     // For a row of a further traditional form the form itself comes first.
     bool further = aflag == 2;
     Element e = further ? ElementOf(counted, zi, counted) : ElementOf(zi, counted, counted);
-    return {gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag};
+    Word w{gbkOf_.at(zi), ftGbk, bh, ElementText(e), aflag, nullptr, {}};
+    auto candidate = rules_.candidates.find(zi);
+    if (!further && candidate != rules_.candidates.end()) {
+      w.candidate = &candidate->second;
+      w.pinyin = Utf8ToGbk(candidate->second.pinyin);
+    } else {
+      w.pinyin = further ? PinyinOf(counted, zi) : PinyinOf(zi, counted);
+    }
+    return w;
   }
 
-  const Unihan& unihan_;
+  const UnihanExtract& unihan_;
   const Rules& rules_;
   std::vector<GbkChar> chars_;
   std::unordered_map<CodePoint, std::string> gbkOf_;
+  std::unordered_set<CodePoint> gb2312_;
 };
 
 std::size_t ColumnIndex(const data::TableDef& table, const char* name) {
@@ -605,31 +499,70 @@ std::size_t ColumnIndex(const data::TableDef& table, const char* name) {
   return static_cast<std::size_t>(col - table.columns.data());
 }
 
+// The columns of a name candidate as the candidate queries read them.
+//
+// xb: '男' a boys' character (nan 1, nv 0), '女' a girls' character (nan 0,
+// nv 1), '1' a character for both (nan 1, nv 1); every other row has '0'
+// and a non-null Aflag. The queries for a boy take xb '男' or '1' or nan 1,
+// those for a girl xb '女' or '1' or nv 1 (some also xb '0', which no
+// candidate has), and the second given-name character needs nan 1 or nv 1:
+// so a boy's list is made of boys' characters, a girl's of girls', and the
+// characters for both serve both.
+const char* CandidateSex(const Candidate& c) { return c.boys && c.girls ? "1" : c.boys ? "男" : "女"; }
+
+// px: the ordering weight (lower first) by popularity in names today: tier 1
+// (the most familiar) 10 up to tier 5 (rare but fine) 50, so that a list
+// shows good familiar characters first and rarer ones after.
+int CandidateWeight(int tier) { return tier * 10; }
+
+// id: 0-9, added into the ordering of single-character results, so that
+// characters of equal weight do not always come in code order. A fixed
+// mixing of the character's two bytes keeps it the same from build to build.
+int CandidateSpread(const std::string& gbk) {
+  unsigned v = (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]);
+  v = (v ^ (v >> 7)) * 2654435761u;
+  return static_cast<int>((v >> 16) % 10);
+}
+
 void GenerateWord(const GenContext& ctx, const data::TableDef& table, RowSink& sink) {
-  if (ctx.unihanDir.empty()) throw std::runtime_error("table word needs the Unihan folder (--unihan)");
   Rules rules = ReadAllRules(ctx.sourceDir + "/rules");
-  Unihan unihan(ctx.unihanDir);
+  UnihanExtract unihan(UnihanExtractPath(ctx.sourceDir));
   WordBuilder builder(unihan, rules);
   std::vector<WordBuilder::Word> words = builder.Build();
 
   const std::size_t zi = ColumnIndex(table, "zi"), ft = ColumnIndex(table, "ft"), bh = ColumnIndex(table, "bh"),
                     wuhang = ColumnIndex(table, "wuhang"), px = ColumnIndex(table, "px"),
                     id = ColumnIndex(table, "id"), nan = ColumnIndex(table, "nan"), nv = ColumnIndex(table, "nv"),
-                    xb = ColumnIndex(table, "xb"), aflag = ColumnIndex(table, "Aflag");
+                    xb = ColumnIndex(table, "xb"), aflag = ColumnIndex(table, "Aflag"),
+                    pinyin = ColumnIndex(table, "pinyin"), gloss = ColumnIndex(table, "gloss");
   for (const WordBuilder::Word& w : words) {
     Row row(table.columns.size());
     row[zi] = data::Value::Text(w.zi);
     row[ft] = data::Value::Text(w.ft);
     row[bh] = data::Value::Int(w.bh);
     row[wuhang] = data::Value::Text(w.wuhang);
-    // Name generation is not fed yet: neutral values, and a non-null Aflag
-    // keeps every row out of its candidate lists.
-    row[px] = data::Value::Int(0);
-    row[id] = data::Value::Int(0);
-    row[nan] = data::Value::Int(0);
-    row[nv] = data::Value::Int(0);
-    row[xb] = data::Value::Text("0");
-    row[aflag] = data::Value::Int(w.aflag);
+    // A handful of characters no dictionary reads (桛, 烪 and some
+    // compatibility ideographs of row FE) have no reading: null.
+    if (!w.pinyin.empty()) row[pinyin] = data::Value::Text(w.pinyin);
+    if (const Candidate* c = w.candidate) {
+      // A null Aflag lets the candidate queries of name generation take the
+      // row; nan, nv and xb say for whom (see CandidateSex).
+      row[px] = data::Value::Int(CandidateWeight(c->tier));
+      row[id] = data::Value::Int(CandidateSpread(w.zi));
+      row[nan] = data::Value::Int(c->boys ? 1 : 0);
+      row[nv] = data::Value::Int(c->girls ? 1 : 0);
+      row[xb] = data::Value::Text(CandidateSex(*c));
+      row[gloss] = data::Value::Text(Utf8ToGbk(c->gloss));
+    } else {
+      // Not a candidate: a non-null Aflag keeps the row out of every
+      // candidate list, and xb '0' with nan and nv 0 says it suits no name.
+      row[px] = data::Value::Int(0);
+      row[id] = data::Value::Int(0);
+      row[nan] = data::Value::Int(0);
+      row[nv] = data::Value::Int(0);
+      row[xb] = data::Value::Text("0");
+      row[aflag] = data::Value::Int(w.aflag);
+    }
     sink.Add(row);
   }
 }

@@ -1,5 +1,5 @@
 // lumeno-refgen: builds the five reference databases.
-//   lumeno-refgen --source refdata --unihan /usr/share/unicode --out DIR
+//   lumeno-refgen --source refdata --out DIR
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -86,7 +86,10 @@ void BuildFile(const GenContext& ctx, data::DatabaseFile file, const std::string
   std::string tmpPath = finalPath + ".tmp";
   std::remove(tmpPath.c_str());
   sqlite3* db = nullptr;
-  if (sqlite3_open(tmpPath.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + tmpPath);
+  if (sqlite3_open(tmpPath.c_str(), &db) != SQLITE_OK) {
+    sqlite3_close(db);  // a handle is allocated even when the open fails
+    throw std::runtime_error("cannot create " + tmpPath);
+  }
   try {
     Exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA page_size=4096;");
     Exec(db, "BEGIN");
@@ -134,14 +137,15 @@ int main(int argc, char** argv) {
   using namespace lumeno::refgen;
   GenContext ctx;
   std::string out;
+  bool usage = argc % 2 == 0;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
     if (a == "--source") ctx.sourceDir = argv[i + 1];
-    else if (a == "--unihan") ctx.unihanDir = argv[i + 1];
     else if (a == "--out") out = argv[i + 1];
+    else usage = true;
   }
-  if (ctx.sourceDir.empty() || out.empty()) {
-    std::cerr << "usage: lumeno-refgen --source DIR --unihan DIR --out DIR\n";
+  if (usage || ctx.sourceDir.empty() || out.empty()) {
+    std::cerr << "usage: lumeno-refgen --source DIR --out DIR\n";
     return 2;
   }
   try {

@@ -20,7 +20,6 @@ using Row = std::vector<data::Value>;  // text values in GBK, in schema column o
 
 struct GenContext {
   std::string sourceDir;  // refdata/
-  std::string unihanDir;  // folder of the Unihan_*.txt(.bz2) files
 };
 
 class RowSink {
@@ -44,7 +43,7 @@ std::vector<Row> ReadTsv(const std::string& path, const data::TableDef& table);
 // The path of a table's source file.
 std::string TsvPath(const GenContext& ctx, const data::TableDef& table);
 
-// Reads a text file line by line; a ".bz2" file is decompressed on the way.
+// Reads a text file line by line (a final carriage return is dropped).
 void ForEachLine(const std::string& path, const std::function<void(const std::string&)>& onLine);
 
 }  // namespace lumeno::refgen

@@ -81,26 +81,6 @@ std::string TsvPath(const GenContext& ctx, const data::TableDef& table) {
 }
 
 void ForEachLine(const std::string& path, const std::function<void(const std::string&)>& onLine) {
-  bool bz2 = path.size() > 4 && path.compare(path.size() - 4, 4, ".bz2") == 0;
-  if (bz2) {
-    std::string cmd = "bzip2 -dc '" + path + "'";
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) throw std::runtime_error("cannot run bzip2 for " + path);
-    std::string line;
-    char buf[65536];
-    while (fgets(buf, sizeof buf, p)) {
-      line += buf;
-      if (!line.empty() && line.back() == '\n') {
-        line.pop_back();
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        onLine(line);
-        line.clear();
-      }
-    }
-    if (!line.empty()) onLine(line);
-    if (pclose(p) != 0) throw std::runtime_error("bzip2 failed on " + path);
-    return;
-  }
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot read " + path);
   std::string line;

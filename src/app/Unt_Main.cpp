@@ -43,8 +43,15 @@
 #include "data/database.h"
 #include "data/info.h"
 #include "fortune/almanac.h"
+#include "fortune/ui/NameCome.h"
+#include "fortune/ui/NanNv.h"
+#include "fortune/ui/Note.h"
+#include "fortune/ui/NumberWindows.h"
+#include "fortune/ui/Onther.h"
 #include "fortune/ui/TFormHuangdao.h"
 #include "fortune/ui/TFormJiri.h"
+#include "fortune/ui/Wangming.h"
+#include "fortune/ui/Wuxing.h"
 
 using namespace Qt::StringLiterals;
 
@@ -282,15 +289,28 @@ void TFrmmain::BuildMenus() {
   Entry(naming, u"姓名分析"_s, &T::CmdNameAnalysis);
   Entry(naming, u"姓名评分"_s, &T::CmdNaming);
   Entry(naming, u"三才吉凶"_s, &T::CmdThreeTalents);
-  for (const char16_t* caption : {u"起名常用汉字繁体字", u"姓名与命运", u"姓名与性格", u"五行与数字", u"五格剖象法",
-                                  u"数理暗示因素", u"81数理运势诱导", u"姓名字划计算方法", u"天人地格三才配置"})
-    Entry(naming, QString::fromUtf16(caption), &T::CmdNoEffect);
-  ArticleEntry(naming, u"吉祥名字重要性"_s, "XM012");
-  ArticleEntry(naming, u"姓名学知识与取名"_s, "XM001")->setVisible(false);
-  ArticleEntry(naming, u"取名规则"_s, "XM011");
-  ArticleEntry(naming, u"企业取名规则"_s, "XM013");
-  ArticleEntry(naming, u"取笔名规则"_s, "XM014");
-  ArticleEntry(naming, u"取艺名规则"_s, "XM015");
+  // The articles on the naming rules as this program applies them.
+  static const struct {
+    const char16_t* caption;
+    const char* code;
+  } kNamingArticles[] = {{u"起名常用汉字繁体字", "QM01"}, {u"姓名与命运", "QM02"},     {u"姓名与性格", "QM03"},
+                         {u"五行与数字", "QM04"},         {u"五格剖象法", "QM05"},     {u"数理暗示因素", "QM06"},
+                         {u"81数理运势诱导", "QM07"},     {u"姓名字划计算方法", "QM08"}, {u"天人地格三才配置", "QM09"}};
+  for (const auto& a : kNamingArticles) ArticleEntry(naming, QString::fromUtf16(a.caption), a.code);
+  // The XM entries share one command, which reads the article code from the
+  // entry's hint.
+  auto hintArticle = [this, naming](const QString& caption, const QString& code) {
+    QAction* action = naming->addAction(caption);
+    action->setToolTip(code);
+    Connect(action, [this, action] { CmdArticle(QStringToGbk(action->toolTip())); });
+    return action;
+  };
+  hintArticle(u"吉祥名字重要性"_s, u"XM012"_s);
+  hintArticle(u"姓名学知识与取名"_s, u"XM001"_s)->setVisible(false);
+  hintArticle(u"取名规则"_s, u"XM011"_s);
+  hintArticle(u"企业取名规则"_s, u"XM013"_s);
+  hintArticle(u"取笔名规则"_s, u"XM014"_s);
+  hintArticle(u"取艺名规则"_s, u"XM015"_s);
 
   QMenu* pairing = bar->addMenu(u"配对(&P)"_s);
   for (const char16_t* caption : {u"缘分测试", u"星座配对", u"生肖配对", u"血型配对"})
@@ -560,16 +580,16 @@ void TFrmmain::CmdBazi() {
 
 // The feature windows of the commands below join as they are built.
 void TFrmmain::CmdNaming() {}
-void TFrmmain::CmdSurnameOrigin() {}
-void TFrmmain::CmdArticle(const std::string&) {}
-void TFrmmain::CmdCharacterElement() {}
-void TFrmmain::CmdQQPairing() {}
-void TFrmmain::CmdDivination(int, const std::string&) {}
-void TFrmmain::CmdMobileNumber() {}
-void TFrmmain::CmdQQNumber() {}
-void TFrmmain::CmdAnyNumber() {}
-void TFrmmain::CmdNickname() {}
-void TFrmmain::CmdBoyOrGirl() {}
+void TFrmmain::CmdSurnameOrigin() { fortune::ShowSurnameOrigin(this); }
+void TFrmmain::CmdArticle(const std::string& code) { fortune::ShowArticle(code, this); }
+void TFrmmain::CmdCharacterElement() { fortune::OpenCharacterElement(this); }
+void TFrmmain::CmdQQPairing() { fortune::OpenQQPairing(this); }
+void TFrmmain::CmdDivination(int kind, const std::string& title) { fortune::ShowDivination(title, kind, this); }
+void TFrmmain::CmdMobileNumber() { fortune::OpenMobileNumber(this); }
+void TFrmmain::CmdQQNumber() { fortune::OpenQQNumber(this); }
+void TFrmmain::CmdAnyNumber() { fortune::OpenAnyNumber(this); }
+void TFrmmain::CmdNickname() { fortune::OpenNickname(this); }
+void TFrmmain::CmdBoyOrGirl() { fortune::OpenBoyOrGirl(this); }
 
 void TFrmmain::CmdCalendar() { calendar::OpenCalendarWindow(this); }
 

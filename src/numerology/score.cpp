@@ -68,6 +68,19 @@ int PairValue(int a, int b) {
   return kByDistance[((b - a) % 5 + 5) % 5];
 }
 
+// The triples whose traditional grade differs from the pair rule: those of
+// a single element, where both pairs are alike and the rule would give each
+// the middling grade 3. The tradition reads them as a whole, by the harmony
+// or the excess of the one element. Indexed by the position in the
+// generating cycle above.
+constexpr int kSingleElementGrade[5] = {
+    2,  // 木木木: three trees make a forest, a harmonious configuration
+    4,  // 火火火: fire on fire burns itself out, restless under its luck
+    2,  // 土土土: earth on earth, a broad and steady footing
+    6,  // 金金金: metal on metal, too hard and apt to break, left alone
+    6,  // 水水水: water on water floods, unsettled and drifting
+};
+
 }  // namespace
 
 std::string NumberReading(int number, int field) {
@@ -116,6 +129,7 @@ int SancaiGrade(std::string_view heaven, std::string_view person, std::string_vi
   int p = CyclePosition(person);
   int e = CyclePosition(earth);
   if (h < 0 || p < 0 || e < 0) return 0;
+  if (h == p && p == e) return kSingleElementGrade[h];
   return 7 - (PairValue(h, p) + PairValue(p, e));
 }
 

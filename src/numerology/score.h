@@ -35,7 +35,10 @@ int NumberClass(int number);
 // 水 火 土), 1 best to 7 worst. Each neighbouring pair, upper a over lower b,
 // is worth 3 when a generates b, 2 when b generates a or both are the same,
 // 1 when a controls b and 0 when b controls a; the grade is 7 minus the two
-// values. 0 when any of the three is not an element.
+// values. The five triples of a single element are graded as the tradition
+// grades them, by the harmony or excess of that element rather than by their
+// pairs: 木木木 and 土土土 2, 火火火 4, 金金金 and 水水水 6. 0 when any of the
+// three is not an element.
 int SancaiGrade(std::string_view heaven, std::string_view person, std::string_view earth);
 // The same for a three-talent text of three element characters (6 bytes).
 int SancaiGrade(std::string_view talents);

@@ -51,7 +51,13 @@ TEST(SancaiGrade, PairsOfGeneratingAndControllingElements) {
       {"水木火", 1},
       {"木木火", 2},  // same 2, 木生火 3
       {"火木木", 3},  // lower generates upper 2, same 2
-      {"水水水", 3},
+      // One element three times: the traditional grades, not the rule's 3.
+      {"木木木", 2},
+      {"火火火", 4},
+      {"土土土", 2},
+      {"金金金", 6},
+      {"水水水", 6},
+      {"水水金", 3},  // two alike are still graded by their pairs
       {"木土水", 5},  // 木克土 1, 土克水 1
       {"金木土", 5},
       {"土木金", 7},  // 木克土 from below 0, 金克木 from below 0
@@ -79,8 +85,10 @@ TEST(SancaiGrade, EveryTripleHasAGradeOneToSeven) {
         EXPECT_EQ(SancaiGrade(std::string(h) + p + e), g);
       }
   // With the person element fixed, each relation above and below belongs to
-  // exactly one element, so the grades count the pairs of relations.
-  const int expected[8] = {0, 5, 20, 30, 30, 25, 10, 5};
+  // exactly one element, so the grades count the pairs of relations (5, 20,
+  // 30, 30, 25, 10, 5), except that the five single-element triples move
+  // from grade 3 to their traditional grades: two to 2, one to 4, two to 6.
+  const int expected[8] = {0, 5, 22, 25, 31, 25, 12, 5};
   for (int g = 1; g <= 7; ++g) EXPECT_EQ(perGrade[g], expected[g]) << "grade " << g;
 }
 
