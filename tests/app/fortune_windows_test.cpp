@@ -405,6 +405,24 @@ TEST_F(FortuneWindowsTest, TheXMEntriesReadTheirCodeFromTheHint) {
   EXPECT_EQ(open[0]->windowTitle(), u"题b12"_s);
 }
 
+TEST_F(FortuneWindowsTest, ArticleWindowPrintsItsArticleAndSetsUpThePage) {
+  Choose({u"造命(&Z)"_s, u"命自我立"_s});
+  const QList<TFrmNote*> open = Open<TFrmNote>();
+  ASSERT_EQ(open.size(), 1);
+  TFrmNote* w = open[0];
+  ButtonCaptioned(*w, u"设置.."_s)->click();
+  EXPECT_EQ(recorders.ui.pageSetups, 1);
+  recorders.ui.printTo = QString::fromStdString(dir.path() + "/article.pdf");
+  ButtonCaptioned(*w, u"打印"_s)->click();
+  EXPECT_EQ(recorders.ui.printRequests, 1);
+  const auto pdf = lumeno::testing::ReadPdf(dir.path() + "/article.pdf");
+  EXPECT_TRUE(pdf.isPdf);
+  EXPECT_GE(pdf.pages, 1);
+  EXPECT_EQ(pdf.title, u"题b1"_s);
+  EXPECT_TRUE(recorders.info.messages.empty());
+  w->close();
+}
+
 TEST_F(FortuneWindowsTest, ArticleWindowWithoutItsRowOrWithoutItsDatabase) {
   // b13 has no row: an empty pane under the caption 算命.
   Choose({u"造命(&Z)"_s, u"百忍歌"_s});
@@ -414,12 +432,16 @@ TEST_F(FortuneWindowsTest, ArticleWindowWithoutItsRowOrWithoutItsDatabase) {
   TFrmNote* w = open[0];
   EXPECT_EQ(w->windowTitle(), u"算命"_s);
   EXPECT_EQ(w->RichEdit1->toPlainText(), u""_s);
-  // The tool row: 打印 and 设置.. change nothing, 关闭 closes.
+  // The tool row: an empty article is not printed (the user is told), 关闭
+  // closes.
   EXPECT_FALSE(w->RichEdit1->isReadOnly());
   EXPECT_EQ(w->RichEdit1->font().pointSize(), 9);
   EXPECT_EQ(w->RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   ButtonCaptioned(*w, u"打印"_s)->click();
-  ButtonCaptioned(*w, u"设置.."_s)->click();
+  EXPECT_EQ(recorders.ui.printRequests, 0);
+  ASSERT_EQ(recorders.info.messages.size(), 1u);
+  EXPECT_EQ(GbkToQString(recorders.info.messages[0]), u"文章内容为空，没有可打印的内容。"_s);
+  recorders.info.messages.clear();
   EXPECT_TRUE(w->isVisible());
   ButtonCaptioned(*w, u"关闭"_s)->click();
   EXPECT_EQ(Open<TFrmNote>().size(), 1);

@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 #include "app/command_runner.h"
+#include "app/printing.h"
 #include "core/qt/qtext.h"
+#include "data/info.h"
 #include "fortune/article.h"
 #include "fortune/ui/fields.h"
 
@@ -67,5 +69,18 @@ TFrmNote* ShowArticle(const std::string& code, QWidget* parent) {
   shown->show();
   return shown;
 }
+
+void TFrmNote::CmdPrint() {
+  const QString text = RichEdit1->toPlainText();
+  // An article without a row leaves the pane empty: say so rather than
+  // print a blank page.
+  if (text.trimmed().isEmpty()) {
+    data::ShowInfo(QStringToGbk(u"文章内容为空，没有可打印的内容。"_s));
+    return;
+  }
+  app::PrintReport(this, windowTitle(), text);
+}
+
+void TFrmNote::CmdPrintSetup() { app::SetUpReportPage(this); }
 
 }  // namespace lumeno::fortune

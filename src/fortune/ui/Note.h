@@ -23,10 +23,11 @@ class TFrmNote : public QWidget {
   QTextEdit* RichEdit1 = nullptr;  // the article; editable, nothing is kept
   app::RichTextPane& Pane() { return *pane_; }
 
-  // The tool row's commands. 打印 and 设置.. do nothing yet; printing hooks
-  // in here.
-  virtual void CmdPrint() {}
-  virtual void CmdPrintSetup() {}
+  // The tool row's commands.
+  // 打印: the article through the system's print dialog, under its title.
+  virtual void CmdPrint();
+  // 设置..: the page setup of the program's printer.
+  virtual void CmdPrintSetup();
   void CmdClose();
 
  private:
