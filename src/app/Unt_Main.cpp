@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QGridLayout>
@@ -30,15 +31,27 @@
 #include "app/locale_settings.h"
 #include "app/look.h"
 #include "app/name_validator.h"
+#include "app/links.h"
+#include "app/printing.h"
 #include "app/report_text.h"
+#include "app/save_report.h"
 #include "app/ui_services.h"
 #include "bazi/report.h"
+#include "calendar/ui/DateWin.h"
 #include "core/qt/qtext.h"
+#include "core/text.h"
 #include "data/database.h"
 #include "data/info.h"
 #include "fortune/almanac.h"
+#include "fortune/ui/NameCome.h"
+#include "fortune/ui/NanNv.h"
+#include "fortune/ui/Note.h"
+#include "fortune/ui/NumberWindows.h"
+#include "fortune/ui/Onther.h"
 #include "fortune/ui/TFormHuangdao.h"
 #include "fortune/ui/TFormJiri.h"
+#include "fortune/ui/Wangming.h"
+#include "fortune/ui/Wuxing.h"
 
 using namespace Qt::StringLiterals;
 
@@ -195,7 +208,7 @@ void TFrmmain::BuildInputs(QGridLayout* grid) {
   Sex->setObjectName(u"Sex"_s);
   ComDate = MakeInputCombo(owner, {u"公历"_s, u"农历"_s}, u"公历"_s, 64);
   ComDate->setObjectName(u"ComDate"_s);
-  SYear = MakeInputCombo(owner, NumberItems(1900, 2019), u"1980"_s, 64);
+  SYear = MakeInputCombo(owner, NumberItems(1900, 2100), u"1980"_s, 64);
   SYear->setObjectName(u"SYear"_s);
   SMonth = MakeInputCombo(owner, NumberItems(1, 12), u"1"_s, 52);
   SMonth->setObjectName(u"SMonth"_s);
@@ -261,11 +274,11 @@ void TFrmmain::BuildMenus() {
   Entry(system, u"新建测算"_s, &T::CmdNewReckoning);
   Entry(system, u"打开记录..."_s, &T::CmdOpenRecord);
   system->addSeparator();
-  Entry(system, u"保存测算"_s, &T::CmdNoEffect);
-  Entry(system, u"另存测算"_s, &T::CmdNoEffect);
+  Entry(system, u"保存测算"_s, &T::CmdSave);
+  Entry(system, u"另存测算"_s, &T::CmdSave);
   system->addSeparator();
-  Entry(system, u"打印设置..."_s, &T::CmdNoEffect);
-  Entry(system, u"打印结果"_s, &T::CmdNoEffect);
+  Entry(system, u"打印设置..."_s, &T::CmdPageSetup);
+  Entry(system, u"打印结果"_s, &T::CmdPrint);
   Entry(system, u"更多查询"_s, &T::CmdNoEffect)->setVisible(false);
   Entry(system, u"退出系统"_s, &T::CmdExit);
 
@@ -276,15 +289,28 @@ void TFrmmain::BuildMenus() {
   Entry(naming, u"姓名分析"_s, &T::CmdNameAnalysis);
   Entry(naming, u"姓名评分"_s, &T::CmdNaming);
   Entry(naming, u"三才吉凶"_s, &T::CmdThreeTalents);
-  for (const char16_t* caption : {u"起名常用汉字繁体字", u"姓名与命运", u"姓名与性格", u"五行与数字", u"五格剖象法",
-                                  u"数理暗示因素", u"81数理运势诱导", u"姓名字划计算方法", u"天人地格三才配置"})
-    Entry(naming, QString::fromUtf16(caption), &T::CmdNoEffect);
-  ArticleEntry(naming, u"吉祥名字重要性"_s, "XM012");
-  ArticleEntry(naming, u"姓名学知识与取名"_s, "XM001")->setVisible(false);
-  ArticleEntry(naming, u"取名规则"_s, "XM011");
-  ArticleEntry(naming, u"企业取名规则"_s, "XM013");
-  ArticleEntry(naming, u"取笔名规则"_s, "XM014");
-  ArticleEntry(naming, u"取艺名规则"_s, "XM015");
+  // The articles on the naming rules as this program applies them.
+  static const struct {
+    const char16_t* caption;
+    const char* code;
+  } kNamingArticles[] = {{u"起名常用汉字繁体字", "QM01"}, {u"姓名与命运", "QM02"},     {u"姓名与性格", "QM03"},
+                         {u"五行与数字", "QM04"},         {u"五格剖象法", "QM05"},     {u"数理暗示因素", "QM06"},
+                         {u"81数理运势诱导", "QM07"},     {u"姓名字划计算方法", "QM08"}, {u"天人地格三才配置", "QM09"}};
+  for (const auto& a : kNamingArticles) ArticleEntry(naming, QString::fromUtf16(a.caption), a.code);
+  // The XM entries share one command, which reads the article code from the
+  // entry's hint.
+  auto hintArticle = [this, naming](const QString& caption, const QString& code) {
+    QAction* action = naming->addAction(caption);
+    action->setToolTip(code);
+    Connect(action, [this, action] { CmdArticle(QStringToGbk(action->toolTip())); });
+    return action;
+  };
+  hintArticle(u"吉祥名字重要性"_s, u"XM012"_s);
+  hintArticle(u"姓名学知识与取名"_s, u"XM001"_s)->setVisible(false);
+  hintArticle(u"取名规则"_s, u"XM011"_s);
+  hintArticle(u"企业取名规则"_s, u"XM013"_s);
+  hintArticle(u"取笔名规则"_s, u"XM014"_s);
+  hintArticle(u"取艺名规则"_s, u"XM015"_s);
 
   QMenu* pairing = bar->addMenu(u"配对(&P)"_s);
   for (const char16_t* caption : {u"缘分测试", u"星座配对", u"生肖配对", u"血型配对"})
@@ -323,7 +349,7 @@ void TFrmmain::BuildMenus() {
   ArticleEntry(baziAndName, u"姓名原理"_s, "a1");
   ArticleEntry(baziAndName, u"八字与起名的重要性"_s, "a6");
   ArticleEntry(baziAndName, u"吉祥宝宝起名方法"_s, "a7");
-  ArticleEntry(baziAndName, u"择日生子（紧参考）"_s, "a8");
+  ArticleEntry(baziAndName, u"择日生子（仅参考）"_s, "a8");
   static const struct {
     const char16_t* caption;
     const char* code;
@@ -426,8 +452,8 @@ QWidget* TFrmmain::BuildBottomPanel() {
   const struct {
     const char16_t* caption;
     void (T::*command)();
-  } buttons[] = {{u"打印", &T::CmdNoEffect},
-                 {u"保存", &T::CmdNoEffect},
+  } buttons[] = {{u"打印", &T::CmdPrint},
+                 {u"保存", &T::CmdSave},
                  {u"退出", &T::CmdExit},
                  {u"官方网站", &T::CmdHomePage},
                  {u"人工起名", &T::CmdCustomerService}};
@@ -471,7 +497,23 @@ void TFrmmain::EndApplication() {
 
 // ---- Commands ----
 
+template <class F, class S>
+void TFrmmain::Report(F command, S subject) {
+  // A command that stops half-way (a failed look-up) leaves a report too.
+  struct Note {
+    TFrmmain* window;
+    int generation;
+    S& subject;
+    ~Note() {
+      if (window->pane_->Generation() != generation) subject();
+    }
+  } note{this, pane_->Generation(), subject};
+  command();
+}
+
 void TFrmmain::CmdNewReckoning() {
+  reportSurname_.clear();
+  reportGiven_.clear();
   pane_->ClearPane();
   NameA->clear();
   NameB->clear();
@@ -481,22 +523,41 @@ void TFrmmain::CmdNewReckoning() {
 void TFrmmain::CmdOpenRecord() {
   std::optional<QString> file = Ui().ChooseFileToOpen(this);
   if (!file) return;
+  // The record is about whoever its file is named after.
+  reportSurname_ = QStringToGbk(QFileInfo(*file).completeBaseName());
+  reportGiven_.clear();
   std::optional<std::string> bytes = ReadFileBytes(*file);
   if (!bytes) {
     pane_->ClearPane();
     return;
   }
-  pane_->SetLines(SplitTextLines(*bytes));
+  pane_->SetLines(RecordLines(*bytes));
+}
+
+void TFrmmain::CmdSave() { SaveReport(this, pane_->Lines(), reportSurname_, reportGiven_); }
+
+void TFrmmain::CmdPageSetup() { SetUpReportPage(this); }
+
+void TFrmmain::CmdPrint() {
+  const QString names = GbkToQString(Trim(reportSurname_ + reportGiven_));
+  PrintReport(this, names.isEmpty() ? u"测算结果"_s : names + u" 测算结果"_s, RzMemo1->toPlainText());
 }
 
 void TFrmmain::CmdExit() { EndApplication(); }
 
 void TFrmmain::CmdNameAnalysis() {
-  numerology::RunNameAnalysis(NameInputs(), state_, *pane_, QDate::currentDate().year(), /*closingLine=*/false,
-                              adoQname_);
+  Report(
+      [this] {
+        numerology::RunNameAnalysis(NameInputs(), state_, *pane_, QDate::currentDate().year(),
+                                    /*closingLine=*/false, adoQname_);
+      },
+      [this] { reportSurname_ = state_.surname, reportGiven_ = state_.given; });
 }
 
-void TFrmmain::CmdThreeTalents() { numerology::RunThreeTalents(state_, *pane_, adoQname_); }
+void TFrmmain::CmdThreeTalents() {
+  Report([this] { numerology::RunThreeTalents(state_, *pane_, adoQname_); },
+         [this] { reportSurname_ = state_.surname, reportGiven_ = state_.given; });
+}
 
 void TFrmmain::CmdBazi() {
   const numerology::NameInputs name = NameInputs();
@@ -509,23 +570,28 @@ void TFrmmain::CmdBazi() {
   in.hourItem = name.hourItem;
   in.minute = name.minute;
   in.calendarIndex = name.calendarIndex;
-  if (bazi::BaziReport(in, *pane_, QDate::currentDate().year()) == bazi::BaziOutcome::SurnameMissing)
-    NameA->setFocus();
+  Report(
+      [&] {
+        if (bazi::BaziReport(in, *pane_, QDate::currentDate().year()) == bazi::BaziOutcome::SurnameMissing)
+          NameA->setFocus();
+      },
+      [&] { reportSurname_ = Trim(name.surname), reportGiven_ = Trim(name.given); });
 }
 
 // The feature windows of the commands below join as they are built.
 void TFrmmain::CmdNaming() {}
-void TFrmmain::CmdSurnameOrigin() {}
-void TFrmmain::CmdArticle(const std::string&) {}
-void TFrmmain::CmdCharacterElement() {}
-void TFrmmain::CmdQQPairing() {}
-void TFrmmain::CmdDivination(int, const std::string&) {}
-void TFrmmain::CmdMobileNumber() {}
-void TFrmmain::CmdQQNumber() {}
-void TFrmmain::CmdAnyNumber() {}
-void TFrmmain::CmdNickname() {}
-void TFrmmain::CmdBoyOrGirl() {}
-void TFrmmain::CmdCalendar() {}
+void TFrmmain::CmdSurnameOrigin() { fortune::ShowSurnameOrigin(this); }
+void TFrmmain::CmdArticle(const std::string& code) { fortune::ShowArticle(code, this); }
+void TFrmmain::CmdCharacterElement() { fortune::OpenCharacterElement(this); }
+void TFrmmain::CmdQQPairing() { fortune::OpenQQPairing(this); }
+void TFrmmain::CmdDivination(int kind, const std::string& title) { fortune::ShowDivination(title, kind, this); }
+void TFrmmain::CmdMobileNumber() { fortune::OpenMobileNumber(this); }
+void TFrmmain::CmdQQNumber() { fortune::OpenQQNumber(this); }
+void TFrmmain::CmdAnyNumber() { fortune::OpenAnyNumber(this); }
+void TFrmmain::CmdNickname() { fortune::OpenNickname(this); }
+void TFrmmain::CmdBoyOrGirl() { fortune::OpenBoyOrGirl(this); }
+
+void TFrmmain::CmdCalendar() { calendar::OpenCalendarWindow(this); }
 
 void TFrmmain::CmdAlmanac() { fortune::OpenAlmanacWindow(this); }
 
@@ -539,6 +605,7 @@ void TFrmmain::CmdUpgrade() { data::ShowInfo("感谢你的使用,软件是最新
 
 void TFrmmain::CmdAbout() {
   QDialog box(this);
+  box.setObjectName(u"AboutBox"_s);
   box.setWindowTitle(u"关于系统"_s);
   box.setWindowIcon(AppIcon());
   auto* layout = new QVBoxLayout(&box);
@@ -565,10 +632,11 @@ void TFrmmain::CmdAbout() {
   Ui().RunModal(box);
 }
 
-void TFrmmain::CmdHomePage() { Ui().OpenUrl(kHomePage); }
+void TFrmmain::CmdHomePage() { OpenLink(this, kHomePage); }
 
 void TFrmmain::CmdCustomerService() {
   QDialog box(this);
+  box.setObjectName(u"ServiceWindow"_s);
   box.setWindowTitle(u"人工起名服务"_s);
   box.setWindowIcon(AppIcon());
   auto* layout = new QVBoxLayout(&box);
@@ -580,11 +648,22 @@ void TFrmmain::CmdCustomerService() {
   text->setText(u"人工起名服务\n\n"
                 u"如果您希望得到更细致的取名建议，可以请我们的起名老师为宝宝人工取名。"
                 u"老师会结合宝宝的出生时间、八字喜用、家族字辈和您的期望，"
-                u"精选若干个音、形、义俱佳的名字，并逐一说明含义与出处。\n\n"
-                u"联系方式：\n"
-                u"电子邮件  service@lumeno.example.org\n"
-                u"网站      https://lumeno.example.org/"_s);
+                u"精选若干个音、形、义俱佳的名字，并逐一说明含义与出处。"_s);
   layout->addWidget(text);
+  // The addresses are links: a click opens them, or says why it cannot.
+  auto* contacts = new QLabel(&box);
+  contacts->setObjectName(u"Contacts"_s);
+  contacts->setTextFormat(Qt::RichText);
+  contacts->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  contacts->setOpenExternalLinks(false);
+  const auto link = [](const QUrl& url) {
+    return u"<a href=\"%1\">%2</a>"_s.arg(url.toString().toHtmlEscaped(), LinkAddress(url).toHtmlEscaped());
+  };
+  contacts->setText(u"联系方式：<table cellspacing=\"4\">"
+                    u"<tr><td>电子邮件</td><td>%1</td></tr>"
+                    u"<tr><td>网站</td><td>%2</td></tr></table>"_s.arg(link(kMailAddress), link(kHomePage)));
+  connect(contacts, &QLabel::linkActivated, &box, [&box](const QString& href) { OpenLink(&box, QUrl(href)); });
+  layout->addWidget(contacts);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &box);
   buttons->button(QDialogButtonBox::Close)->setText(u"关闭"_s);
   connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
@@ -592,10 +671,10 @@ void TFrmmain::CmdCustomerService() {
   Ui().RunModal(box);
 }
 
-void TFrmmain::CmdQQChat() { Ui().OpenUrl(kChatPage); }
+void TFrmmain::CmdQQChat() { OpenLink(this, kChatPage); }
 
-void TFrmmain::CmdMail() { Ui().OpenUrl(kMailAddress); }
+void TFrmmain::CmdMail() { OpenLink(this, kMailAddress); }
 
-void TFrmmain::CmdOtherProduct() { Ui().OpenUrl(kOtherProductPage); }
+void TFrmmain::CmdOtherProduct() { OpenLink(this, kOtherProductPage); }
 
 }  // namespace lumeno::app

@@ -61,6 +61,9 @@ class TFrmmain : public QMainWindow {
   // System.
   void CmdNewReckoning();          // 新建测算
   void CmdOpenRecord();            // 打开记录...
+  void CmdSave();                  // 保存测算, 另存测算, 保存
+  void CmdPageSetup();             // 打印设置...
+  void CmdPrint();                 // 打印结果, 打印
   void CmdNoEffect() {}            // the entries and buttons without an effect
   void CmdExit();                  // 退出系统, 退出, the close box
   // Naming.
@@ -93,6 +96,11 @@ class TFrmmain : public QMainWindow {
   void CmdMail();                  // 给我们发邮件
   void CmdOtherProduct();          // 设备管理系统
 
+  // Whom the report in the pane is about (GBK), for the name a save suggests
+  // and the title of a print.
+  const std::string& ReportSurname() const { return reportSurname_; }
+  const std::string& ReportGiven() const { return reportGiven_; }
+
   // The end of the application: the lock file beside Roruroz.dll is deleted
   // and the process ends at once, without closing windows or connections.
   static void EndApplication();
@@ -115,7 +123,15 @@ class TFrmmain : public QMainWindow {
   QAction* Entry(QMenu* menu, const QString& caption, void (TFrmmain::*command)());
   QAction* ArticleEntry(QMenu* menu, const QString& caption, const char* code);
 
+  // Runs a report command; when it has put a new report in the pane (even
+  // one it could not finish), the report is about the names that `subject`
+  // gives then.
+  template <class F, class S>
+  void Report(F command, S subject);
+
   std::unique_ptr<PlainTextPane> pane_;
+  std::string reportSurname_;
+  std::string reportGiven_;
   BackgroundArea* background_ = nullptr;
   numerology::AnalysisState state_;
   data::Query adoQname_;

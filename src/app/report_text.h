@@ -23,4 +23,14 @@ std::string JoinReportLines(const std::vector<std::string>& lines);
 // the very end adds no empty line.
 std::vector<std::string> SplitTextLines(std::string_view bytes);
 
+// True when the bytes are well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing above U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
+// The lines of a record opened into a pane, as GBK text: a file that is
+// valid UTF-8, with or without a byte-order mark, is read as UTF-8 (a
+// character GBK lacks becomes '?'); anything else is read as GBK. Plain
+// ASCII reads the same either way.
+std::vector<std::string> RecordLines(std::string_view bytes);
+
 }  // namespace lumeno::app

@@ -17,6 +17,7 @@ namespace lumeno::app {
 void TextPaneBase::ClearPane() {
   Document()->clear();
   lines_ = 0;
+  ++generation_;
 }
 
 void TextPaneBase::AppendLine(const std::string& gbkLine) {
@@ -49,6 +50,7 @@ void TextPaneBase::SetLines(const std::vector<std::string>& gbkLines) {
   QTextDocument* doc = Document();
   doc->clear();
   lines_ = 0;
+  ++generation_;
   QTextCursor cursor(doc);
   cursor.beginEditBlock();
   for (const std::string& line : gbkLines) {

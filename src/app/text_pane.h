@@ -27,6 +27,9 @@ class TextPaneBase : public Pane {
   std::vector<std::string> Lines() const;
   void SetLines(const std::vector<std::string>& gbkLines);
   int LineCount() const { return lines_; }
+  // Counts the times the pane was cleared or given new lines, so a window
+  // can tell whether a command has put a new report in it.
+  int Generation() const { return generation_; }
 
  protected:
   virtual QTextDocument* Document() const = 0;
@@ -34,6 +37,7 @@ class TextPaneBase : public Pane {
 
  private:
   int lines_ = 0;
+  int generation_ = 0;
 };
 
 // The main window's pane: a plain-text edit, hidden until a report shows it.

@@ -1,13 +1,16 @@
 #pragma once
 // Everything a window command does that would block on the user or leave the
-// program: the file dialogs, the general error box, modal windows and links
-// opened in the desktop's browser or mail program. The windows reach them
-// through Ui(), so tests put a recorder in place and never block.
+// program: the file dialogs, the print and page setup dialogs, the general
+// error box, modal windows and links opened in the desktop's browser or mail
+// program. The windows reach them through Ui(), so tests put a recorder in
+// place and never block.
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace lumeno::app {
@@ -26,8 +29,15 @@ class UiServices {
   virtual void ShowError(QWidget* parent, const QString& message) = 0;
   // Shows a modal window and returns when it has been closed.
   virtual int RunModal(QDialog& dialog) = 0;
-  // Opens a web or mail link with the desktop's own program.
-  virtual void OpenUrl(const QUrl& url) = 0;
+  // Opens a web or mail link with the desktop's own program. When no
+  // program can open it, `failed` is called, at once or a moment later on
+  // the user-interface thread.
+  virtual void OpenUrl(const QUrl& url, std::function<void()> failed) = 0;
+  // The system's print dialog for `printer`: false when the user cancels.
+  // Services that know nothing of printing cancel, so nothing is printed.
+  virtual bool ChoosePrinter(QWidget* /*parent*/, QPrinter& /*printer*/) { return false; }
+  // The page setup dialog for `printer`: false when the user cancels.
+  virtual bool SetUpPage(QWidget* /*parent*/, QPrinter& /*printer*/) { return false; }
 };
 
 // The real dialogs of the desktop.
@@ -38,8 +48,17 @@ class DesktopUiServices : public UiServices {
                                           const QString& suggestedName) override;
   void ShowError(QWidget* parent, const QString& message) override;
   int RunModal(QDialog& dialog) override;
-  void OpenUrl(const QUrl& url) override;
+  // Through xdg-open where it exists, whose failure (no browser or mail
+  // program for the link) is reported when it ends; else through Qt, which
+  // answers at once.
+  void OpenUrl(const QUrl& url, std::function<void()> failed) override;
+  bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+  bool SetUpPage(QWidget* parent, QPrinter& printer) override;
 };
+
+// The folder the open-file dialog of 打开记录... starts in: the user's
+// documents folder where it exists, else the home folder.
+QString DefaultRecordFolder();
 
 // The services in use (the desktop's unless replaced).
 UiServices& Ui();

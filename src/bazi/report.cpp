@@ -1,5 +1,7 @@
 #include "bazi/report.h"
 
+#include <algorithm>
+
 #include "bazi/advice.h"
 #include "bazi/chart.h"
 #include "calendar/names.h"
@@ -93,7 +95,7 @@ BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
 
   // Heading.
   add("姓氏：" + surname);
-  add("年龄：" + std::to_string(currentYear - y) + "岁");
+  add("年龄：" + std::to_string(std::max(0, currentYear - y)) + "岁");  // never negative for a birth to come
   add(StrFormat("您出生公历：%04d年%02d月%02d日", birth.year, birth.month, birth.day) + std::to_string(hour) + "点" +
       in.minute + "分");
   add("农历：" + calendar::GanZhiName(l - 1864) + calendar::LunarMonthName(birth.lunar.month, birth.lunar.leap) +

@@ -1,11 +1,13 @@
-// The calendar engine on the command line: lunar, solar, terms and month.
-// One line per item, fields separated by one tab.
+// The calendar engine on the command line: lunar, solar, terms, month and
+// the calendar window's view of a month. One line per item, fields separated
+// by one tab.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calendar/date_cn.h"
 #include "calendar/lunar.h"
+#include "calendar/month_view.h"
 #include "calendar/names.h"
 #include "cli/cli.h"
 #include "core/date.h"
@@ -198,6 +200,31 @@ int RunMonth(Context& ctx) {
   return 0;
 }
 
+// The calendar window opened on a day: a heading with the month shown, the
+// year's branch and animal and the constellation of the day, then one line
+// per day cell of the grid (cell 1-37, row, column with 0 for Sunday, day,
+// text, colour), the marked cell ending in "*".
+int RunCalendar(Context& ctx) {
+  const auto args = lumeno::cli::ParseArgs(ctx.Args(), {});
+  if (args.positional.empty()) throw UsageError("no date given");
+  std::vector<DateValue> days;
+  for (const std::string& s : args.positional) days.push_back(ParseDay(s));
+  for (DateValue x : days) {
+    const cal::MonthView view = cal::MonthViewOf(x);
+    ctx.Line(lumeno::StrFormat("%04d-%02d\t", view.year, view.month) + view.zodiac + "\t" + view.constellation);
+    for (int i = 0; i < cal::kMonthViewCells; ++i) {
+      const cal::MonthViewCell& c = view.cells[static_cast<std::size_t>(i)];
+      if (c.day == 0) continue;
+      std::string line = lumeno::StrFormat("%d\t%d\t%d\t%d\t", i + 1, i / cal::kMonthViewColumns,
+                                           i % cal::kMonthViewColumns, c.day);
+      line += c.cell.text + "\t" + std::string(cal::CellColourName(c.cell.colour));
+      if (i == view.marked) line += "\t*";
+      ctx.Line(line);
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 LUMENO_CLI_COMMAND("lunar", "DATE... | --from DATE --to DATE",
@@ -209,3 +236,7 @@ LUMENO_CLI_COMMAND("month", "YYYY-MM... | --from YYYY-MM --to YYYY-MM",
                    "month-view data of every day: lunar code, names, festivals, term, zodiac, "
                    "constellation, and the text and colour under the day",
                    RunMonth);
+LUMENO_CLI_COMMAND("calendar", "DATE...",
+                   "the calendar window opened on each day (yyyy-mm-dd): month, zodiac and constellation, "
+                   "then every day cell of the grid with its place, text and colour, the marked one with *",
+                   RunCalendar);

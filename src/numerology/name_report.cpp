@@ -1,5 +1,7 @@
 #include "numerology/name_report.h"
 
+#include <algorithm>
+
 #include "calendar/lunar.h"
 #include "calendar/names.h"
 #include "core/date.h"
@@ -103,7 +105,9 @@ void RunNameAnalysis(const NameInputs& in, AnalysisState& state, Pane& pane, int
   const std::string name = state.surname + state.given;
 
   pane.ClearPane();
-  pane.AppendLine(name + ",您今年:" + std::to_string(currentYear - DecodeDate(birth).year) + "岁");
+  // A birth date still to come (a baby expected later) is 0 years old, not a
+  // negative age.
+  pane.AppendLine(name + ",您今年:" + std::to_string(std::max(0, currentYear - DecodeDate(birth).year)) + "岁");
   pane.AppendLine("您出生公历: " + ByteCopy(ymd, 0, 4) + "年" + ByteCopy(ymd, 5, 2) + "月" + ByteCopy(ymd, 8, 2) + "日" +
                   HourOfItem(state.hourText) + "点" + in.minute + "分");
   pane.AppendLine("农历:" + state.lunarText);

@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, StartsWithItsInputsAndAHiddenPane) {
   } combos[] = {
       {window->Sex, 2, u"男"_s, u"女"_s, u"男"_s},
       {window->ComDate, 2, u"公历"_s, u"农历"_s, u"公历"_s},
-      {window->SYear, 120, u"1900"_s, u"2019"_s, u"1980"_s},
+      {window->SYear, 201, u"1900"_s, u"2100"_s, u"1980"_s},  // a newborn's year can be chosen
       {window->SMonth, 12, u"1"_s, u"12"_s, u"1"_s},
       {window->Sday, 31, u"1"_s, u"31"_s, u"1"_s},
       {window->Shour, 24, u"子 0"_s, u"子 23"_s, u"子 0"_s},
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, MenusAndPanelsHoldEveryEntryInOrder) {
   QStringList baziAndName;
   for (QAction* a : MenuEntry(window->menuBar(), {u"造命(&Z)"_s, u"八字与姓名"_s})->menu()->actions())
     baziAndName << a->text();
-  EXPECT_EQ(baziAndName, (u"姓名原理 八字与起名的重要性 吉祥宝宝起名方法 择日生子（紧参考）"_s).split(u' '));
+  EXPECT_EQ(baziAndName, (u"姓名原理 八字与起名的重要性 吉祥宝宝起名方法 择日生子（仅参考）"_s).split(u' '));
 
   struct Panel {
     const char16_t* name;
@@ -392,20 +392,37 @@ TEST_F(MainWindowTest, ErrorsReachTheGeneralErrorBoxAndCancelsAreSilent) {
   EXPECT_FALSE(window->RzMemo1->isVisible());
 }
 
-TEST_F(MainWindowTest, PrintAndSaveOfTheMainWindowDoNothing) {
-  EnterBirth(u"张"_s, u"三"_s, u"1980"_s, u"1"_s, u"1"_s);
-  Click(u"姓名详解"_s);
-  const std::vector<std::string> before = PaneLines();
-  Click(u"打印"_s);
-  Click(u"保存"_s);
-  for (const char16_t* entry : {u"保存测算", u"另存测算", u"打印设置...", u"打印结果"})
-    Choose({u"系统(&S)"_s, QString::fromUtf16(entry)});
-  EXPECT_EQ(PaneLines(), before);
-  EXPECT_TRUE(recorders.ui.saveRequests.empty());
-  EXPECT_TRUE(recorders.ui.modalTitles.empty());
-  EXPECT_TRUE(recorders.ui.errors.empty());
-  EXPECT_TRUE(recorders.info.messages.empty());
-  EXPECT_EQ(recorders.processEnds, 0);
+TEST_F(MainWindowTest, OpenRecordReadsUtf8AndGbkFiles) {
+  const std::string record = dir.path() + "/record.txt";
+  struct Case {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"GBK", std::string("张三\r\n测算")},
+      {"UTF-8", U("张三\n测算\n")},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + U("张三\r\n测算")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(record, c.bytes);
+    recorders.ui.openChoice = QString::fromStdString(record);
+    Choose({u"系统(&S)"_s, u"打开记录..."_s});
+    EXPECT_EQ(window->RzMemo1->toPlainText(), u"张三\n测算"_s);
+  }
+}
+
+TEST_F(MainWindowTest, TheRecordDialogStartsInTheUsersFolders) {
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  const std::string fakeHome = dir.path() + "/home";
+  std::filesystem::create_directories(fakeHome + "/.config");
+  qputenv("HOME", QByteArray::fromStdString(fakeHome));
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(fakeHome + "/.config"));
+  EXPECT_EQ(DefaultRecordFolder(), QString::fromStdString(fakeHome));
+  std::filesystem::create_directories(fakeHome + "/Documents");
+  EXPECT_EQ(DefaultRecordFolder(), QString::fromStdString(fakeHome + "/Documents"));
+  qputenv("HOME", home);
+  if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
+  else qputenv("XDG_CONFIG_HOME", config);
 }
 
 TEST_F(MainWindowTest, HelpAndServiceEntries) {

@@ -1,6 +1,6 @@
 // The name-analysis window: opened for a name it runs its report by itself;
 // its save writes the pane as GBK text with CR LF, which the main window's
-// open command reads back.
+// open command reads back; its print goes through the print dialog.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -193,6 +193,17 @@ TEST_F(NameWindowTest, SaveThatCannotWriteTellsTheUser) {
   EXPECT_EQ(message.rfind(U("保存失败！\n"), 0), 0u) << message;
   EXPECT_NE(message.find("no-such-folder"), std::string::npos) << message;
   EXPECT_NE(message.find(U("所在的文件夹不存在")), std::string::npos) << message;
+}
+
+TEST_F(NameWindowTest, PrintWritesTheReportThroughThePrintDialog) {
+  recorders.ui.printTo = QString::fromStdString(dir.path() + "/name.pdf");
+  Open("张", "三", [&](TFrmNameMain& w) { Click(w, u"打印"_s); });
+  EXPECT_EQ(recorders.ui.printRequests, 1);
+  const auto pdf = lumeno::testing::ReadPdf(dir.path() + "/name.pdf");
+  EXPECT_TRUE(pdf.isPdf);
+  EXPECT_GE(pdf.pages, 1);
+  EXPECT_EQ(pdf.title, u"张三 姓名分析"_s);
+  EXPECT_TRUE(recorders.info.messages.empty());
 }
 
 TEST_F(NameWindowTest, ExitClosesOnlyThisWindow) {

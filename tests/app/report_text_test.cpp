@@ -51,5 +51,33 @@ TEST(ReportLines, SplitReadsEveryLineEnd) {
   for (const Case& c : cases) EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << c.bytes;
 }
 
+TEST(RecordLines, Utf8IsToldFromGbk) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    bool utf8;
+  } cases[] = {
+      {"ASCII", "abc 123\r\n", true},
+      {"Chinese in UTF-8", "\xE5\xBC\xA0\xE4\xB8\x89", true},                 // 张三
+      {"a four-byte character", "\xF0\x9F\x98\x80", true},
+      {"Chinese in GBK", "张三，您好", false},
+      {"a sequence cut short at the end", "\xE5\xBC", false},
+      {"an overlong slash", "\xC0\xAF", false},
+      {"an encoded surrogate", "\xED\xA0\x80", false},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+      {"a stray continuation byte", "a\x80", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.utf8) << c.what;
+}
+
+TEST(RecordLines, EitherEncodingGivesTheSameGbkLines) {
+  const std::vector<std::string> want = {"张三", "测算 ok"};
+  EXPECT_EQ(RecordLines("张三\r\n测算 ok"), want);
+  EXPECT_EQ(RecordLines("\xE5\xBC\xA0\xE4\xB8\x89\n\xE6\xB5\x8B\xE7\xAE\x97 ok\n"), want);
+  EXPECT_EQ(RecordLines("\xEF\xBB\xBF\xE5\xBC\xA0\xE4\xB8\x89\r\n\xE6\xB5\x8B\xE7\xAE\x97 ok"), want);
+  // A character GBK lacks cannot be kept in a GBK pane.
+  EXPECT_EQ(RecordLines("a\xF0\x9F\x98\x80" "b"), std::vector<std::string>{"a?b"});
+}
+
 }  // namespace
 }  // namespace lumeno::app

@@ -3,8 +3,12 @@
 // the end of the process, and fixture databases for the name report.
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QPrinter>
 #include <QString>
 #include <QUrl>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,7 +47,28 @@ class FakeUi : public app::UiServices {
     dialog.hide();
     return 0;
   }
-  void OpenUrl(const QUrl& url) override { urls.push_back(url); }
+  // A link opens unless `urlOpens` is false, which answers as a desktop
+  // without a browser or mail program does.
+  void OpenUrl(const QUrl& url, std::function<void()> failed) override {
+    urls.push_back(url);
+    if (!urlOpens && failed) failed();
+  }
+  // The print dialog: with `printTo` set, the user picks printing into that
+  // PDF file; else the user cancels.
+  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+    ++printRequests;
+    if (!printTo) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*printTo);
+    return true;
+  }
+  // The page setup dialog: `pageSetup` plays the user's choices.
+  bool SetUpPage(QWidget*, QPrinter& printer) override {
+    ++pageSetups;
+    if (!pageSetup) return false;
+    pageSetup(printer);
+    return true;
+  }
 
   std::optional<QString> openChoice;
   std::optional<QString> saveChoice;
@@ -52,6 +77,11 @@ class FakeUi : public app::UiServices {
   std::vector<QString> errors;
   std::vector<QString> modalTitles;
   std::vector<QUrl> urls;
+  bool urlOpens = true;
+  std::optional<QString> printTo;
+  int printRequests = 0;
+  std::function<void(QPrinter&)> pageSetup;
+  int pageSetups = 0;
   std::function<void(QDialog&)> whileShown;
 };
 
@@ -130,6 +160,53 @@ inline QAction* MenuEntry(QMenuBar* bar, const QStringList& path) {
     if (found->menu()) actions = found->menu()->actions();
   }
   return found;
+}
+
+// Runs the event loop until `condition` holds or `ms` milliseconds have
+// passed; true when it holds. (Qt's QTRY_ macros report to QTest, not to
+// GoogleTest.)
+template <class F>
+bool WaitUntil(F condition, int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > ms) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(10);
+  }
+  return true;
+}
+
+// What a test can read from a PDF file that Qt wrote, without any PDF tool:
+// its pages, the size of its first page in points and its title.
+struct PdfSummary {
+  bool isPdf = false;
+  int pages = 0;
+  double width = 0, height = 0;
+  QString title;
+};
+inline PdfSummary ReadPdf(const std::string& path) {
+  PdfSummary pdf;
+  std::string bytes;
+  if (FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  pdf.isPdf = bytes.rfind("%PDF-", 0) == 0 && bytes.find("%%EOF") != std::string::npos;
+  for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+    if (at + 11 < bytes.size() && bytes[at + 11] != 's') ++pdf.pages;
+  if (std::size_t at = bytes.find("/MediaBox ["); at != std::string::npos)
+    std::sscanf(bytes.c_str() + at, "/MediaBox [0 0 %lf %lf]", &pdf.width, &pdf.height);
+  // The title: a literal string of UTF-16 code units after a byte-order mark.
+  if (std::size_t at = bytes.find("/Title ("); at != std::string::npos) {
+    std::string raw;
+    for (std::size_t i = at + 8; i < bytes.size() && bytes[i] != ')'; ++i) raw += bytes[i] == '\\' ? bytes[++i] : bytes[i];
+    for (std::size_t i = 2; i + 1 < raw.size(); i += 2)
+      pdf.title += QChar(static_cast<char16_t>((static_cast<unsigned char>(raw[i]) << 8) | static_cast<unsigned char>(raw[i + 1])));
+  }
+  return pdf;
 }
 
 // Narrow literals are GBK: U() shows them as UTF-8, like Utf8Lines.

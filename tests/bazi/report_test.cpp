@@ -243,6 +243,21 @@ TEST_F(ReportFixture, ImpossibleGregorianDateIsTheGeneralError) {
   EXPECT_EQ(pane_.lines, std::vector<std::string>{"earlier"});
 }
 
+TEST_F(ReportFixture, ABirthStillToComeIsZeroYearsOld) {
+  // Today's year is 2026 here: an expected baby is not of negative age.
+  const struct {
+    const char* year;
+    const char* age;
+  } cases[] = {{"2025", "年龄：1岁"}, {"2026", "年龄：0岁"}, {"2027", "年龄：0岁"}, {"2040", "年龄：0岁"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year);
+    BaziInputs in = Man1984();
+    in.year = c.year;
+    ASSERT_EQ(Run(in), BaziOutcome::Written);
+    EXPECT_EQ(pane_.lines[1], c.age);
+  }
+}
+
 TEST_F(ReportFixture, LunarInputIsConvertedFirst) {
   BaziInputs in = Man1984();
   in.calendarIndex = 1;

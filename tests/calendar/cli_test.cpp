@@ -103,6 +103,24 @@ TEST_F(CalendarCli, MonthGivesTheMonthView) {
   EXPECT_EQ(range.lines[31], "2051-01-01\t0\t\t\t\t\t\t\t\t\tdarkgreen");
 }
 
+TEST_F(CalendarCli, CalendarShowsTheWindowsGrid) {
+  const CliRun r = RunCli("calendar 2000-02-05 2000-07-31");
+  ASSERT_EQ(r.status, 0);
+  // February 2000 starts on a Tuesday: 29 cells from the third; July 2000 on
+  // a Saturday: 31 cells up to the last of the grid.
+  ASSERT_EQ(r.lines.size(), 1u + 29u + 1u + 31u);
+  EXPECT_EQ(r.lines[0], S(u8"2000-02\t辰龙\t水瓶座"));
+  EXPECT_EQ(r.lines[1], S(u8"3\t0\t2\t1\t廿六\tdarkgreen"));
+  EXPECT_EQ(r.lines[4], S(u8"6\t0\t5\t4\t除夕\torange"));
+  EXPECT_EQ(r.lines[5], S(u8"7\t0\t6\t5\t春节\torange\t*"));
+  EXPECT_EQ(r.lines[29], S(u8"31\t4\t2\t29\t廿五\tdarkgreen"));
+  EXPECT_EQ(r.lines[30], S(u8"2000-07\t辰龙\t狮子座"));
+  EXPECT_EQ(r.lines[31], S(u8"7\t0\t6\t1\t建党节\torange"));
+  EXPECT_EQ(r.lines.back().rfind("37\t5\t1\t31\t", 0), 0u) << r.lines.back();
+  EXPECT_EQ(r.lines.back().substr(r.lines.back().size() - 2), "\t*");
+  EXPECT_EQ(RunCli("calendar 2051-01-01").lines.at(1), "1\t0\t0\t1\t\tdarkgreen\t*");
+}
+
 TEST_F(CalendarCli, BadArgumentsGiveStatusTwo) {
   const char* const bad[] = {
       "lunar",
@@ -120,6 +138,8 @@ TEST_F(CalendarCli, BadArgumentsGiveStatusTwo) {
       "month 2000-13",
       "month 2000",
       "month --from 2001-01 --to 2000-12",
+      "calendar",
+      "calendar 2000-02",
   };
   for (const char* args : bad) {
     const CliRun r = RunCli(args, true);

@@ -267,6 +267,17 @@ TEST_F(NameReportTest, AgeIgnoresTheBirthdayWithinTheYear) {
   EXPECT_GBK_EQ(pane_.lines[0], "张三,您今年:0岁");
 }
 
+TEST_F(NameReportTest, ABirthStillToComeIsZeroYearsOld) {
+  // Today's year is 2024 here.
+  for (const char* year : {"2025", "2030"}) {
+    SCOPED_TRACE(year);
+    input_.year = year;
+    Run();
+    ASSERT_FALSE(pane_.lines.empty());
+    EXPECT_GBK_EQ(pane_.lines[0], "张三,您今年:0岁");
+  }
+}
+
 TEST_F(NameReportTest, ADayBeforeTheLunarTableHasNoLunarText) {
   input_.year = "1900";
   input_.month = "1";

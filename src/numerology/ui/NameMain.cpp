@@ -14,10 +14,10 @@
 #include "app/artwork.h"
 #include "app/birth_inputs.h"
 #include "app/command_runner.h"
-#include "app/file_io.h"
 #include "app/look.h"
 #include "app/name_validator.h"
-#include "app/report_text.h"
+#include "app/printing.h"
+#include "app/save_report.h"
 #include "app/ui_services.h"
 #include "core/qt/qtext.h"
 #include "core/text.h"
@@ -132,20 +132,11 @@ void TFrmNameMain::CmdNameAnalysis() {
   RunNameAnalysis(Inputs(), state_, *pane_, QDate::currentDate().year(), /*closingLine=*/true, adoQname_);
 }
 
-void TFrmNameMain::CmdSave() {
-  const std::vector<std::string> lines = pane_->Lines();
-  std::string whole;
-  for (const std::string& line : lines) whole += line + "\n";
-  if (Trim(whole).empty()) return;
-  const std::string suggested = app::SuggestedReportName(state_.surname, state_.given);
-  std::optional<QString> chosen =
-      app::Ui().ChooseFileToSave(this, u"保存"_s, u"文本文件 (*.txt)"_s, GbkToQString(suggested));
-  if (!chosen) return;
-  const QString path = *chosen + u".txt"_s;
-  if (std::optional<QString> why = app::WriteFileBytes(path, app::JoinReportLines(lines))) {
-    // Unlike a silent end, this tells the user the report was not kept.
-    data::ShowInfo(QStringToGbk(u"保存失败！\n"_s + *why));
-  }
+void TFrmNameMain::CmdSave() { app::SaveReport(this, pane_->Lines(), state_.surname, state_.given); }
+
+void TFrmNameMain::CmdPrint() {
+  const std::string names = state_.surname + state_.given;
+  app::PrintReport(this, names.empty() ? u"姓名分析"_s : GbkToQString(names) + u" 姓名分析"_s, RzMemo1->toPlainText());
 }
 
 void TFrmNameMain::CmdExit() { close(); }

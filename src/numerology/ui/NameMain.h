@@ -41,7 +41,7 @@ class TFrmNameMain : public QDialog {
   // The window's commands.
   void CmdNameAnalysis();  // 姓名分析
   void CmdSave();          // 保存
-  void CmdPrint() {}       // 打印: no effect
+  void CmdPrint();         // 打印
   void CmdExit();          // 退出: closes the window
 
  protected:
