@@ -9,7 +9,8 @@ ROOT=$(pwd)
 
 PACKAGES=(build-essential cmake pkg-config sqlite3 libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth)
+          qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth
+          clang libclang-rt-14-dev)
 
 need_packages() {
   local missing=()
