@@ -15,6 +15,8 @@
 //  * order by on text sorts by the GBK bytes (the program's text order).
 #include "data/jet_sql.h"
 
+#include <charconv>
+
 #include <sqlite3.h>
 #include <strings.h>
 
@@ -260,7 +262,13 @@ class Parser {
     if (AcceptWord("distinct")) s.distinct = true;
     if (AcceptWord("top")) {
       if (t_[p_].kind != Tok::Number || t_[p_].text.find('.') != std::string::npos) Fail("top needs a whole number");
-      s.top = std::stoll(t_[p_].text);
+      // Digits only, within the range of the row count; a longer number
+      // fails like any other text outside the dialect.
+      const std::string& digits = t_[p_].text;
+      long long n = 0;
+      const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+      if (ec != std::errc() || end != digits.data() + digits.size() || n < 0) Fail("top needs a whole number within range");
+      s.top = n;
       ++p_;
     }
     do {

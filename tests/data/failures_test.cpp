@@ -53,6 +53,10 @@ TEST(DataFailures, TextsOutsideTheDialectAreRefusedBeforeSqlite) {
       {"select bh from word; select bh from word", "two statements"},
       {"select bh from word where", "missing condition"},
       {"select top x bh from word", "top without a number"},
+      // Found by the fuzz target: a count beyond the integer range escaped
+      // as std::out_of_range instead of a data error.
+      {"select top 144444444444444444444444444444 * from word", "top beyond the integer range"},
+      {"select top 1e3 * from word", "top with an exponent"},
       {"select bh from word where zi = \"a\"", "double-quoted text"},
       {"select bh, from word", "dangling comma"},
       {"update word set bh = 1", "not a select"},
