@@ -2,6 +2,7 @@
 # Lumeno's one entry point.
 #   ./lumeno.sh run    set up, build (Release), build the databases, start Lumeno
 #   ./lumeno.sh test   set up, build with ASan and UBSan, run the whole suite
+#   ./lumeno.sh package  set up, build (Release), make lumeno_<version>_amd64.deb
 # Both install missing Debian packages first (as root) and are incremental.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,7 +11,7 @@ ROOT=$(pwd)
 PACKAGES=(build-essential cmake pkg-config sqlite3 libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev desktop-file-utils appstream)
 
 need_packages() {
   local missing=()
@@ -63,8 +64,23 @@ cmd_test() {
   ctest --test-dir "$ROOT/build/asan" --output-on-failure -j "$(jobs)"
 }
 
+cmd_package() {
+  need_packages
+  local dir="$ROOT/build/package"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DLUMENO_BUILD_TESTS=OFF -DLUMENO_BUILD_BENCH=OFF
+  fi
+  cmake --build "$dir" --target lumeno lumeno-cli lumeno_databases -j "$(jobs)"
+  (cd "$dir" && cpack -G DEB)
+  local deb
+  deb=$(ls "$dir"/lumeno_*_amd64.deb)
+  echo "Package: $deb"
+  echo "Install it with: apt-get install $deb"
+}
+
 case "${1:-}" in
   run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
-  *) echo "usage: $0 run|test"; exit 2 ;;
+  package) shift; cmd_package "$@" ;;
+  *) echo "usage: $0 run|test|package"; exit 2 ;;
 esac
