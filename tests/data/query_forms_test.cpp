@@ -143,6 +143,23 @@ TEST_F(QueryForms, UnionOfDerivedTablesWithFixedCharacter) {
   EXPECT_EQ(r.FieldCount(), 1);
 }
 
+TEST_F(QueryForms, CrossJoinOfDerivedTablesKeepsEachSideWhole) {
+  // Every pair of the two sides, each side with its own filter, top and
+  // order; a side of no records leaves no pairs.
+  ResultSet r = Run(DatabaseFile::Roruroz,
+                    "select a.zi + b.zi as mz,a.bh + b.bh as total from (select top 2 zi,bh from word where 1 = 1 "
+                    "order by bh desc) a , (select zi,bh from word where nan = 1 and bh < 10) b order by total");
+  ASSERT_EQ(r.RecordCount(), 4);  // {丽, 张} x {三, 江}
+  EXPECT_EQ(r.At(0, "mz").AsText(), "张三");
+  EXPECT_EQ(r.At(1, "mz").AsText(), "张江");
+  EXPECT_EQ(r.At(2, "mz").AsText(), "丽三");
+  EXPECT_EQ(r.At(3, "mz").AsText(), "丽江");
+  EXPECT_EQ(r.At(3, "total").AsInt(), 26);
+  EXPECT_TRUE(Run(DatabaseFile::Roruroz,
+                  "select a.zi from (select zi from word) a , (select zi from word where bh > 99) b")
+                  .IsEmpty());
+}
+
 TEST_F(QueryForms, OrderByTwoKeysAndTopWithTies) {
   ResultSet r = Run(DatabaseFile::Roruroz,
                     "select top 40 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx = 11 and bh11 "
