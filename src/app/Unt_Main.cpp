@@ -36,6 +36,7 @@
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "data/info.h"
+#include "naming/ui/BaobeiMain.h"
 
 using namespace Qt::StringLiterals;
 
@@ -509,7 +510,7 @@ void TFrmmain::CmdBazi() {
 }
 
 // The feature windows of the commands below join as they are built.
-void TFrmmain::CmdNaming() {}
+void TFrmmain::CmdNaming() { naming::OpenNamingWindow(this); }
 void TFrmmain::CmdSurnameOrigin() {}
 void TFrmmain::CmdArticle(const std::string&) {}
 void TFrmmain::CmdCharacterElement() {}
