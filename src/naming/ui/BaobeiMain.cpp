@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -82,6 +83,10 @@ TFrmQiming::TFrmQiming(QWidget* parent)
   setFont(app::ProgramFont());
   BuildLayout();
   Wire();
+  drainTimer_ = new QTimer(this);
+  drainTimer_->setSingleShot(true);
+  drainTimer_->setInterval(0);
+  connect(drainTimer_, &QTimer::timeout, this, [this] { DrainBatches(); });
   ShowStatus();
 }
 
@@ -216,6 +221,8 @@ void TFrmQiming::BuildLayout() {
 
   StatusLine = new QLabel(this);
   StatusLine->setObjectName(u"StatusLine"_s);
+  // Its text changes while a run goes on; the layout around it never needs to.
+  StatusLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(10, 8, 10, 8);
@@ -344,6 +351,10 @@ void TFrmQiming::Button1Click() {
     return;
   }
   EndWorker();
+  {
+    std::lock_guard<std::mutex> lock(pendingMutex_);
+    pending_.clear();  // what the ended run handed over is not shown
+  }
   MemoSuccess->clear();
   ListBox1->clear();
   DetailLabel->clear();
@@ -357,12 +368,43 @@ void TFrmQiming::Button1Click() {
   // the start is never undone by the worker.
   control_.running = true;
   worker_ = std::make_unique<TMythread>(control_, settings, data::OwnRorurozConnectionString(), run_,
-                                        [this](RunBatch&& batch) {
-                                          auto shared = std::make_shared<RunBatch>(std::move(batch));
-                                          QMetaObject::invokeMethod(
-                                              this, [this, shared] { AppendBatch(*shared); }, Qt::QueuedConnection);
-                                        });
+                                        [this](RunBatch&& batch) { TakeBatch(std::move(batch)); });
   ShowStatus();
+}
+
+void TFrmQiming::TakeBatch(RunBatch&& batch) {
+  bool post = false;
+  {
+    std::lock_guard<std::mutex> lock(pendingMutex_);
+    pending_.push_back(std::move(batch));
+    post = !drainPosted_;
+    drainPosted_ = true;
+  }
+  // One queued call at a time; the window takes everything queued by then.
+  if (post) QMetaObject::invokeMethod(this, [this] { DrainBatches(); }, Qt::QueuedConnection);
+}
+
+void TFrmQiming::DrainBatches() {
+  QElapsedTimer spent;
+  spent.start();
+  for (;;) {
+    RunBatch batch;
+    {
+      std::lock_guard<std::mutex> lock(pendingMutex_);
+      if (pending_.empty()) {
+        drainPosted_ = false;
+        break;
+      }
+      batch = std::move(pending_.front());
+      pending_.pop_front();
+    }
+    AppendBatch(batch);
+    if (spent.elapsed() >= kDrainBudgetMs) {
+      drainTimer_->start();
+      break;
+    }
+  }
+  if (!finished_) ShowStatus();
 }
 
 void TFrmQiming::AppendBatch(const RunBatch& batch) {
@@ -388,9 +430,9 @@ void TFrmQiming::AppendBatch(const RunBatch& batch) {
   if (batch.last) {
     finished_ = true;
     lastEnd_ = batch.end;
+    ShowStatus();
+    emit RunFinished();
   }
-  ShowStatus();
-  if (batch.last) emit RunFinished();
 }
 
 void TFrmQiming::Button3Click() {

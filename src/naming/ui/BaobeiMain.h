@@ -7,7 +7,9 @@
 // selected name's readings, glosses, grids and score show under the list.
 #include <QDialog>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "data/query.h"
@@ -22,6 +24,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 
 namespace lumeno::naming {
 
@@ -76,6 +79,9 @@ class TFrmQiming : public QDialog {
   bool RunInProgress() const { return worker_ && !finished_; }
   // How long 停止起名 stays disabled.
   static constexpr int kStopPauseMs = 2000;
+  // The longest the window spends showing batches before it lets other
+  // events (input, painting, timers) in.
+  static constexpr int kDrainBudgetMs = 5;
 
   // Handlers, named after the control and event they serve.
   void XingExit();            // leaving 姓氏
@@ -106,6 +112,11 @@ class TFrmQiming : public QDialog {
   void Wire();
   // BuildCombinationList for the trimmed surname when it is not empty.
   void RebuildCombinationList();
+  // Called on the worker thread: queues a batch for the window.
+  void TakeBatch(RunBatch&& batch);
+  // Shows queued batches for at most kDrainBudgetMs, then yields to the
+  // event loop and goes on with the rest.
+  void DrainBatches();
   void AppendBatch(const RunBatch& batch);
   void ShowSelectedDetails();
   void ShowStatus();
@@ -114,6 +125,10 @@ class TFrmQiming : public QDialog {
   void CloseQueries();
 
   data::Query adoTem_;  // the window's own query for strokes and combinations
+  std::mutex pendingMutex_;         // guards pending_ and drainPosted_
+  std::deque<RunBatch> pending_;    // batches handed over, not yet shown
+  bool drainPosted_ = false;        // a drain is queued or under way
+  QTimer* drainTimer_ = nullptr;    // continues a drain that used its budget
   RunControl control_;
   std::unique_ptr<TMythread> worker_;
   std::uint64_t run_ = 0;
