@@ -231,7 +231,9 @@ RunEnd RunCandidateQueries(const NamingSettings& settings, data::Query& query, c
     end = RunEnd::Failed;
   }
   query.Close();
-  if (end == RunEnd::Completed && !running.load()) end = RunEnd::Stopped;
+  // A run that was stopped ends as stopped, even when the stop cut a query
+  // short.
+  if (!running.load()) end = RunEnd::Stopped;
   return end;
 }
 

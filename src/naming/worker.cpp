@@ -77,6 +77,8 @@ void TMythread::Execute() {
     {
       // The worker's own connection, closed before the last batch goes.
       data::Query query(connectionString_);
+      // A stop or a close ends even a query in progress.
+      query.SetContinueFlag(&control_.running);
       end = RunCandidateQueries(settings_, query, control_.running, handOff);
     }
     handOff.Finish(end);

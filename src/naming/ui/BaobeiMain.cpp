@@ -536,8 +536,9 @@ void TFrmQiming::showEvent(QShowEvent* event) {
 }
 
 void TFrmQiming::closeEvent(QCloseEvent* event) {
-  // The worker stops within a pass of records and is waited for before the
-  // window's queries close.
+  // The worker stops soon (a query in progress is cut short, reading ends
+  // with the pass of nine in hand) and is waited for before the window's
+  // queries close.
   EndWorker();
   CloseQueries();
   event->accept();
