@@ -187,16 +187,45 @@ void VisitRecords(int count, RunMode mode, const std::atomic<bool>& running, con
   }
 }
 
+std::vector<std::string> ReadStopWords(data::Query& query) {
+  std::vector<std::string> words;
+  try {
+    query.Close();
+    query.SetSql("select ci from tingci");
+    query.Open();
+    for (query.First(); !query.Eof(); query.Next()) {
+      std::string word = query.Field(0).AsTrimmedText();
+      if (!word.empty()) words.push_back(std::move(word));
+    }
+  } catch (const std::exception&) {
+    words.clear();
+  }
+  query.Close();
+  return words;
+}
+
+bool HoldsStopWord(const std::string& name, const std::vector<std::string>& words) {
+  // Walk the name character by character, so that the trail byte of one
+  // GBK character and the lead byte of the next never make a match.
+  for (std::size_t i = 0; i < name.size();) {
+    for (const std::string& w : words)
+      if (name.compare(i, w.size(), w) == 0) return true;
+    i += static_cast<unsigned char>(name[i]) >= 0x81 && i + 1 < name.size() ? 2 : 1;
+  }
+  return false;
+}
+
 namespace {
 
 void RunAndRead(data::Query& query, const std::string& sql, RunMode mode, const std::atomic<bool>& running,
-                CandidateReader& reader) {
+                const std::vector<std::string>& stopWords, CandidateReader& reader) {
   query.Close();
   query.SetSql(sql);
   query.Open();
   VisitRecords(query.RecordCount(), mode, running, [&](int recNo) {
     query.MoveTo(recNo);
-    reader.ProcessCandidate(query.Field(0).AsText());
+    const std::string name = query.Field(0).AsText();
+    if (!HoldsStopWord(name, stopWords)) reader.ProcessCandidate(name);
   });
   reader.ResultRead();
 }
@@ -214,8 +243,10 @@ RunEnd RunCandidateQueries(const NamingSettings& settings, data::Query& query, c
     } else if (Trim(settings.combination) != kAutomatic) {
       std::optional<CandidateQuery> q = SingleQuery(settings, settings.combination);
       if (!q) end = RunEnd::Failed;
-      else if (running.load()) RunAndRead(query, q->Wrapped(), RunMode::Single, running, reader);
+      else if (running.load())
+        RunAndRead(query, q->Wrapped(), RunMode::Single, running, ReadStopWords(query), reader);
     } else {
+      const std::vector<std::string> stopWords = ReadStopWords(query);
       for (std::size_t first = 0; first < settings.combinations.size(); first += kGroupSize) {
         // After a stop no group is read, so none is run.
         if (!running.load()) break;
@@ -224,7 +255,7 @@ RunEnd RunCandidateQueries(const NamingSettings& settings, data::Query& query, c
           end = RunEnd::Failed;
           break;
         }
-        if (!q->lines.empty()) RunAndRead(query, q->Wrapped(), RunMode::Automatic, running, reader);
+        if (!q->lines.empty()) RunAndRead(query, q->Wrapped(), RunMode::Automatic, running, stopWords, reader);
       }
     }
   } catch (...) {

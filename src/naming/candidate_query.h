@@ -88,6 +88,15 @@ std::optional<CandidateQuery> AutomaticGroupQuery(const NamingSettings& settings
 // pass, then the leftovers in order, `running` tested at each.
 void VisitRecords(int count, RunMode mode, const std::atomic<bool>& running, const std::function<void(int)>& visit);
 
+// The words no generated name may contain (table tingci: 纳粹, 小三 and
+// the like, each two characters that are fine alone). Read once at the start
+// of a run on the run's own query; a table that cannot be read gives none.
+std::vector<std::string> ReadStopWords(data::Query& query);
+
+// Whether the name text (surname, given characters, score part) holds one
+// of `words` at a character boundary.
+bool HoldsStopWord(const std::string& name, const std::vector<std::string>& words);
+
 // What reads a run's names.
 class CandidateReader {
  public:
@@ -102,7 +111,8 @@ class CandidateReader {
 enum class RunEnd { Completed, Stopped, Failed };
 
 // Runs the candidate queries of `settings` on `query` (whose connection
-// string is set) and hands every name read to `reader`, stopping when
+// string is set) and hands every name read to `reader` (except the names
+// that hold a stop word, which are passed over), stopping when
 // `running` is cleared. Any error ends the run silently; the names handed
 // on stay handed on. The query is closed at the end.
 RunEnd RunCandidateQueries(const NamingSettings& settings, data::Query& query, const std::atomic<bool>& running,

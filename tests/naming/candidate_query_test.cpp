@@ -1,6 +1,7 @@
 // The candidate query texts, the order in which a result is read, and whole
 // runs on the fixture database.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -398,6 +399,51 @@ TEST_F(CandidateRun, TwoCharacterSurname) {
   s.combination = "8-6|10-12(80分)";
   Run(s);
   EXPECT_EQ(rec.names, (Names{"欧阳浩晴(80分)", "欧阳泰晴(80分)", "欧阳晋晴(80分)", "欧阳朗晴(80分)", "欧阳峰晴(80分)"}));
+}
+
+
+// Two good characters can make a bad word: a name that holds a word of table
+// tingci is passed over, in either mode, and the others keep their order.
+TEST_F(CandidateRun, NamesHoldingAStopWordArePassedOver) {
+  for (const char* sql : {"INSERT INTO tingci(ci, yuanyin) VALUES ('浩宇', '可笑')",
+                          "INSERT INTO tingci(ci, yuanyin) VALUES ('张泰', '谐音')"}) {
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open((db.path() + "/Roruroz.dll").c_str(), &handle), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(handle, GbkToUtf8(sql).c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(handle);
+  }
+  for (const char* combination : {"11|10-6(85分)", kAutomatic}) {
+    SCOPED_TRACE(combination);
+    rec.names.clear();
+    Run(Zhang(combination));
+    Names want;
+    for (const std::string& n : TwentyByWeight())
+      if (n.rfind("张浩宇", 0) != 0 && n.rfind("张泰", 0) != 0) want.push_back(n);
+    Names got = rec.names;
+    if (std::string(combination) == kAutomatic) {
+      // Automatic mode reads the other entries too; keep those of 11|10-6.
+      got.erase(std::remove_if(got.begin(), got.end(),
+                               [](const std::string& n) { return n.find("(85分)") == std::string::npos; }),
+                got.end());
+    }
+    std::sort(want.begin(), want.end());
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, want);
+  }
+}
+
+TEST(StopWords, MatchOnlyWholeCharacters) {
+  const std::vector<std::string> words = {"纳粹", "王八"};
+  EXPECT_TRUE(HoldsStopWord("张纳粹(95分)", words));
+  EXPECT_TRUE(HoldsStopWord("王八(90分)", words));
+  EXPECT_FALSE(HoldsStopWord("张纳绪(95分)", words));
+  EXPECT_FALSE(HoldsStopWord("王小八(90分)", {"王八"}));
+  // The trail byte of 啊 (B0 A1) and the lead byte of 癌 (B0 A9) make the
+  // bytes A1 B0, which are 〔 in GBK; only a match that starts at a
+  // character counts.
+  EXPECT_FALSE(HoldsStopWord("啊啊", {"\xA1\xB0"}));
+  EXPECT_TRUE(HoldsStopWord("x\xA1\xB0", {"\xA1\xB0"}));
+  EXPECT_FALSE(HoldsStopWord("张三(80分)", {}));
 }
 
 }  // namespace
