@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lumeno's one entry point.
 #   ./lumeno.sh run    set up, build (Release), build the databases, start Lumeno
-#   ./lumeno.sh test   set up, build with ASan and UBSan, run the whole suite
+#   ./lumeno.sh test   set up, build with ASan and UBSan, run the whole suite;
+#                      then the naming tests in a ThreadSanitizer build
 #   ./lumeno.sh package  set up, build (Release), make lumeno_<version>_amd64.deb
 # Both install missing Debian packages first (as root) and are incremental.
 set -euo pipefail
@@ -62,6 +63,16 @@ cmd_test() {
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export QT_QPA_PLATFORM=offscreen
   ctest --test-dir "$ROOT/build/asan" --output-on-failure -j "$(jobs)"
+  # The naming engine and its worker threads once more under ThreadSanitizer,
+  # in a folder of their own with only what those tests need.
+  local tsan="$ROOT/build/tsan"
+  if [ ! -f "$tsan/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$tsan" -DCMAKE_BUILD_TYPE=Debug -DLUMENO_SANITIZE_THREAD=ON \
+      -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DLUMENO_BUILD_GUI=OFF -DLUMENO_BUILD_BENCH=OFF \
+      -DLUMENO_TEST_DATABASES=OFF -DLUMENO_BUILD_FUZZ=OFF "-DLUMENO_SUBSYSTEMS=calendar;numerology;bazi;naming"
+  fi
+  cmake --build "$tsan" --target test_naming -j "$(jobs)"
+  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$tsan" -R '^test_naming$' --output-on-failure
 }
 
 cmd_package() {

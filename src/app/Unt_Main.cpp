@@ -52,6 +52,7 @@
 #include "fortune/ui/TFormJiri.h"
 #include "fortune/ui/Wangming.h"
 #include "fortune/ui/Wuxing.h"
+#include "naming/ui/BaobeiMain.h"
 
 using namespace Qt::StringLiterals;
 
@@ -579,7 +580,7 @@ void TFrmmain::CmdBazi() {
 }
 
 // The feature windows of the commands below join as they are built.
-void TFrmmain::CmdNaming() {}
+void TFrmmain::CmdNaming() { naming::OpenNamingWindow(this); }
 void TFrmmain::CmdSurnameOrigin() { fortune::ShowSurnameOrigin(this); }
 void TFrmmain::CmdArticle(const std::string& code) { fortune::ShowArticle(code, this); }
 void TFrmmain::CmdCharacterElement() { fortune::OpenCharacterElement(this); }

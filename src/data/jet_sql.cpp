@@ -550,6 +550,11 @@ class Printer {
       if (f.derived) {
         std::string inner = PrintCompound(*f.derived, &src.columns);
         src.alias = f.alias;
+        // A derived table joined with others is read once into a table of
+        // its own (a subquery with a limit is never merged into a join),
+        // instead of being looked up again in the base table for every
+        // record of the other side.
+        if (s.from.size() > 1) inner = "SELECT * FROM (" + inner + ") LIMIT -1";
         fromSql.push_back("(" + inner + ") AS " + QuoteName(f.alias));
       } else {
         const TableDef* table = FindTable(f.table);

@@ -186,7 +186,8 @@ class Connection {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
-  ResultSet Run(const std::string& gbkSql);
+  // `keepRunning`, when given, is watched while the statement runs.
+  ResultSet Run(const std::string& gbkSql, const std::atomic<bool>* keepRunning = nullptr);
   const std::string& path() const { return path_; }
   const FileIdentity& identity() const { return identity_; }
 
@@ -215,7 +216,33 @@ bool IsHiddenColumn(const char* name) { return name && name[0] == '_' && name[1]
 
 }  // namespace
 
-ResultSet Connection::Run(const std::string& gbkSql) {
+namespace {
+
+// SQLite asks this every thousand steps of a watched statement; a non-zero
+// answer ends the statement with SQLITE_INTERRUPT.
+int StopWhenCleared(void* flag) { return static_cast<const std::atomic<bool>*>(flag)->load() ? 0 : 1; }
+
+// Watches a flag for the life of one statement.
+class ProgressWatch {
+ public:
+  ProgressWatch(sqlite3* db, const std::atomic<bool>* flag) : db_(flag ? db : nullptr) {
+    if (db_) sqlite3_progress_handler(db_, 1000, StopWhenCleared, const_cast<std::atomic<bool>*>(flag));
+  }
+  ~ProgressWatch() {
+    if (db_) sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+  }
+  ProgressWatch(const ProgressWatch&) = delete;
+  ProgressWatch& operator=(const ProgressWatch&) = delete;
+
+ private:
+  sqlite3* db_;
+};
+
+}  // namespace
+
+ResultSet Connection::Run(const std::string& gbkSql, const std::atomic<bool>* keepRunning) {
+  if (keepRunning && !keepRunning->load()) throw DataError("query interrupted");
+  const ProgressWatch watch(db_, keepRunning);
   const std::string& sql = CachedTranslation(GbkToUtf8(gbkSql));
   sqlite3_stmt* stmt = nullptr;
   const char* tail = nullptr;
@@ -254,9 +281,10 @@ ResultSet Connection::Run(const std::string& gbkSql) {
     rows.push_back(std::move(row));
   }
   if (rc != SQLITE_DONE) {
-    std::string why = sqlite3_errmsg(db_);
+    std::string why =
+        rc == SQLITE_INTERRUPT ? std::string("query interrupted") : "query failed: " + std::string(sqlite3_errmsg(db_));
     sqlite3_finalize(stmt);
-    throw DataError("query failed: " + why);
+    throw DataError(why);
   }
   sqlite3_finalize(stmt);
   return ResultSet(std::move(columns), std::move(rows));
@@ -301,7 +329,7 @@ std::string Query::Sql() const {
 void Query::Open() {
   Close();
   if (!connection_) connection_ = std::make_shared<Connection>(connectionString_);
-  result_ = connection_->Run(Sql());
+  result_ = connection_->Run(Sql(), keepRunning_);
   active_ = true;
   cursor_ = 0;
 }

@@ -7,6 +7,7 @@
 //    Open and read;
 //  * RunQuery, a transient query for one look-up: open, run, read, close.
 // SQL texts and values are GBK; the store is SQLite (UTF-8 inside).
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -98,6 +99,11 @@ class Query {
   std::string Sql() const;           // the lines joined with CR LF
   // Runs the text; raises DataError on any failure (and stays closed).
   void Open();
+  // A flag to watch while a text runs: once it is cleared (by any thread),
+  // the statement in progress ends within a few thousand steps and Open
+  // raises DataError "query interrupted". nullptr watches nothing. The flag
+  // must outlive the query's use of it.
+  void SetContinueFlag(const std::atomic<bool>* keepRunning) { keepRunning_ = keepRunning; }
   bool Active() const { return active_; }
 
   const ResultSet& Result() const { return result_; }
@@ -123,6 +129,7 @@ class Query {
   ResultSet result_;
   bool active_ = false;
   int cursor_ = 0;
+  const std::atomic<bool>* keepRunning_ = nullptr;
 };
 
 // A transient query: opens the file of `connectionString` (or of `file`),

@@ -25,6 +25,7 @@ std::vector<TableDef> MakeSchema() {
       {F::Roruroz, "zh",
        {{"bh11", I}, {"bh12", I}, {"bh21", I}, {"bh22", I}, {"zf", I}, {"lx", I}, {"jxjx", I}, {"xb", T}},
        {{"bh11", "bh12", "bh21", "bh22"}, {"lx", "bh11", "bh12"}}},
+      {F::Roruroz, "tingci", {{"ci", T}, {"yuanyin", T}}, {{"ci"}}},
       {F::VelFile, "81", {{"num", I}, {"yy", T}, {"jx", T}, {"as", T}, {"content", T}}, {{"num"}}},
       {F::VelFile, "sancai", {{"title", T}, {"djc", I}, {"content", T}}, {{"title"}}},
       {F::VelFile, "sancai2009",

@@ -2,6 +2,9 @@
 // against small fixture databases.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "core/gbk.h"
 #include "core/text.h"
 #include "data/query.h"
@@ -143,6 +146,23 @@ TEST_F(QueryForms, UnionOfDerivedTablesWithFixedCharacter) {
   EXPECT_EQ(r.FieldCount(), 1);
 }
 
+TEST_F(QueryForms, CrossJoinOfDerivedTablesKeepsEachSideWhole) {
+  // Every pair of the two sides, each side with its own filter, top and
+  // order; a side of no records leaves no pairs.
+  ResultSet r = Run(DatabaseFile::Roruroz,
+                    "select a.zi + b.zi as mz,a.bh + b.bh as total from (select top 2 zi,bh from word where 1 = 1 "
+                    "order by bh desc) a , (select zi,bh from word where nan = 1 and bh < 10) b order by total");
+  ASSERT_EQ(r.RecordCount(), 4);  // {丽, 张} x {三, 江}
+  EXPECT_EQ(r.At(0, "mz").AsText(), "张三");
+  EXPECT_EQ(r.At(1, "mz").AsText(), "张江");
+  EXPECT_EQ(r.At(2, "mz").AsText(), "丽三");
+  EXPECT_EQ(r.At(3, "mz").AsText(), "丽江");
+  EXPECT_EQ(r.At(3, "total").AsInt(), 26);
+  EXPECT_TRUE(Run(DatabaseFile::Roruroz,
+                  "select a.zi from (select zi from word) a , (select zi from word where bh > 99) b")
+                  .IsEmpty());
+}
+
 TEST_F(QueryForms, OrderByTwoKeysAndTopWithTies) {
   ResultSet r = Run(DatabaseFile::Roruroz,
                     "select top 40 bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx = 11 and bh11 "
@@ -183,6 +203,45 @@ TEST_F(QueryForms, WindowQueryComponentReusesItsConnection) {
   std::vector<std::string> order;
   for (q.First(); !q.Eof(); q.Next()) order.push_back(q.Field("zi").AsText());
   EXPECT_EQ(order, (std::vector<std::string>{"丽", "张", "江", "三"}));
+}
+
+TEST(QueryContinueFlag, ClearedFlagEndsTheStatement) {
+  // 150 characters: a three-way cross join walks 3,375,000 combinations
+  // and finds none, which takes long enough to be cut short.
+  std::string rows = "INSERT INTO word(zi, bh) VALUES ('c0', 0)";
+  for (int i = 1; i < 150; ++i) rows += StrFormat(", ('c%d', %d)", i, i % 30);
+  testing::TempDir dir;
+  CreateFixtureDatabase(dir.path(), DatabaseFile::Roruroz, {rows});
+  ScopedProgramDirectory program(dir.path());
+  const std::string cross =
+      "select a.zi from (select zi,bh from word) a , (select zi,bh from word) b , (select zi,bh from word) c "
+      "where a.bh + b.bh + c.bh > 1000";
+  Query q(ConnectionStringFor(DatabaseFile::Roruroz));
+  std::atomic<bool> keepRunning{true};
+  q.SetContinueFlag(&keepRunning);
+  q.SetSql("select zi from word where bh = 3");
+  q.Open();
+  EXPECT_EQ(q.RecordCount(), 5);  // a watched flag that stays set changes nothing
+
+  keepRunning = false;
+  EXPECT_THROW(q.Open(), DataError);  // cleared before: nothing runs
+  EXPECT_FALSE(q.Active());
+
+  keepRunning = true;
+  q.SetSql(cross);
+  std::thread stopper([&] { keepRunning = false; });
+  try {
+    q.Open();
+    ADD_FAILURE() << "the statement ran to its end";
+  } catch (const DataError& e) {
+    EXPECT_STREQ(e.what(), "query interrupted");
+  }
+  stopper.join();
+  // The connection serves the next statement as usual.
+  keepRunning = true;
+  q.SetSql("select zi from word where bh = 4");
+  q.Open();
+  EXPECT_EQ(q.RecordCount(), 5);
 }
 
 }  // namespace
