@@ -12,7 +12,7 @@ ROOT=$(pwd)
 PACKAGES=(build-essential cmake pkg-config sqlite3 libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth
-          clang libclang-rt-14-dev desktop-file-utils appstream)
+          clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
 need_packages() {
   local missing=()

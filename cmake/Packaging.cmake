@@ -49,7 +49,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://lumeno.example.org/)
 # with the Chinese characters.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libsqlite3-0, qt6-qpa-plugins, fonts-wqy-zenhei | fonts-noto-cjk")
+    "qt6-qpa-plugins, fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -108,7 +108,9 @@ std::vector<std::string> CombinationQueryLines(const NamingSettings& settings, s
   const std::string minScore = Trim(settings.minScore);
   if (settings.minScoreOn && !minScore.empty()) {
     std::optional<int> score = ParseInt(minScore);
-    if (!score) throw GeneralError("'" + minScore + "' is not a valid integer value");
+    if (!score)
+      throw InvalidInput("'" + minScore + "' is not a valid integer value",
+                         "最低分“" + minScore + "”不是有效的数字，请填写一个整数!");
     lines.push_back(StrFormat(" and zf >= %d ", *score));
   }
   lines.push_back(" order by jxjx asc,zf asc");

@@ -138,7 +138,7 @@ TEST_F(CalendarCli, BadArgumentsGiveStatusTwo) {
       "solar 2000 1 1 --leap=1",
       "terms",
       "terms abc",
-      "terms 0",
+      "terms 10000",  // (one or two digits are a year 2000 + the number)
       "month 2000-13",
       "month 2000",
       "month --from 2001-01 --to 2000-12",
