@@ -187,45 +187,53 @@ void VisitRecords(int count, RunMode mode, const std::atomic<bool>& running, con
   }
 }
 
-std::vector<std::string> ReadStopWords(data::Query& query) {
-  std::vector<std::string> words;
-  try {
-    query.Close();
-    query.SetSql("select ci from tingci");
-    query.Open();
-    for (query.First(); !query.Eof(); query.Next()) {
-      std::string word = query.Field(0).AsTrimmedText();
-      if (!word.empty()) words.push_back(std::move(word));
-    }
-  } catch (const std::exception&) {
-    words.clear();
+StopWords::StopWords(const std::vector<std::string>& words) {
+  for (const std::string& w : words) {
+    if (w.empty()) continue;
+    words_.insert(w);
+    lengths_.insert(w.size());
   }
-  query.Close();
-  return words;
 }
 
-bool HoldsStopWord(const std::string& name, const std::vector<std::string>& words) {
+bool StopWords::HeldBy(const std::string& name) const {
+  if (words_.empty()) return false;
   // Walk the name character by character, so that the trail byte of one
   // GBK character and the lead byte of the next never make a match.
   for (std::size_t i = 0; i < name.size();) {
-    for (const std::string& w : words)
-      if (name.compare(i, w.size(), w) == 0) return true;
+    for (std::size_t n : lengths_) {
+      if (i + n > name.size()) break;
+      if (words_.count(name.substr(i, n))) return true;
+    }
     i += static_cast<unsigned char>(name[i]) >= 0x81 && i + 1 < name.size() ? 2 : 1;
   }
   return false;
 }
 
+StopWords ReadStopWords(data::Query& query) {
+  std::vector<std::string> words;
+  try {
+    query.Close();
+    query.SetSql("select ci from tingci");
+    query.Open();
+    for (query.First(); !query.Eof(); query.Next()) words.push_back(query.Field(0).AsTrimmedText());
+  } catch (const std::exception&) {
+    words.clear();
+  }
+  query.Close();
+  return StopWords(words);
+}
+
 namespace {
 
 void RunAndRead(data::Query& query, const std::string& sql, RunMode mode, const std::atomic<bool>& running,
-                const std::vector<std::string>& stopWords, CandidateReader& reader) {
+                const StopWords& stopWords, CandidateReader& reader) {
   query.Close();
   query.SetSql(sql);
   query.Open();
   VisitRecords(query.RecordCount(), mode, running, [&](int recNo) {
     query.MoveTo(recNo);
     const std::string name = query.Field(0).AsText();
-    if (!HoldsStopWord(name, stopWords)) reader.ProcessCandidate(name);
+    if (!stopWords.HeldBy(name)) reader.ProcessCandidate(name);
   });
   reader.ResultRead();
 }
@@ -246,7 +254,7 @@ RunEnd RunCandidateQueries(const NamingSettings& settings, data::Query& query, c
       else if (running.load())
         RunAndRead(query, q->Wrapped(), RunMode::Single, running, ReadStopWords(query), reader);
     } else {
-      const std::vector<std::string> stopWords = ReadStopWords(query);
+      const StopWords stopWords = ReadStopWords(query);
       for (std::size_t first = 0; first < settings.combinations.size(); first += kGroupSize) {
         // After a stop no group is read, so none is run.
         if (!running.load()) break;

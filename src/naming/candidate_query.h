@@ -11,7 +11,9 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "naming/combination.h"
@@ -89,13 +91,26 @@ std::optional<CandidateQuery> AutomaticGroupQuery(const NamingSettings& settings
 void VisitRecords(int count, RunMode mode, const std::atomic<bool>& running, const std::function<void(int)>& visit);
 
 // The words no generated name may contain (table tingci: 纳粹, 小三 and
-// the like, each two characters that are fine alone). Read once at the start
-// of a run on the run's own query; a table that cannot be read gives none.
-std::vector<std::string> ReadStopWords(data::Query& query);
+// the like, two characters that are fine alone, and a few joke names), kept
+// for a look-up at every character of a name.
+class StopWords {
+ public:
+  StopWords() = default;
+  explicit StopWords(const std::vector<std::string>& words);
+  // Whether the name text (surname, given characters, score part) holds one
+  // of the words, starting at a character boundary.
+  bool HeldBy(const std::string& name) const;
+  bool Contains(const std::string& word) const { return words_.count(word) > 0; }
+  bool Empty() const { return words_.empty(); }
 
-// Whether the name text (surname, given characters, score part) holds one
-// of `words` at a character boundary.
-bool HoldsStopWord(const std::string& name, const std::vector<std::string>& words);
+ private:
+  std::unordered_set<std::string> words_;
+  std::set<std::size_t> lengths_;  // byte lengths of the words
+};
+
+// Reads table tingci once, at the start of a run, on the run's own query; a
+// table that cannot be read gives no words.
+StopWords ReadStopWords(data::Query& query);
 
 // What reads a run's names.
 class CandidateReader {

@@ -433,17 +433,19 @@ TEST_F(CandidateRun, NamesHoldingAStopWordArePassedOver) {
 }
 
 TEST(StopWords, MatchOnlyWholeCharacters) {
-  const std::vector<std::string> words = {"纳粹", "王八"};
-  EXPECT_TRUE(HoldsStopWord("张纳粹(95分)", words));
-  EXPECT_TRUE(HoldsStopWord("王八(90分)", words));
-  EXPECT_FALSE(HoldsStopWord("张纳绪(95分)", words));
-  EXPECT_FALSE(HoldsStopWord("王小八(90分)", {"王八"}));
-  // The trail byte of 啊 (B0 A1) and the lead byte of 癌 (B0 A9) make the
+  const StopWords words({"纳粹", "王八", "杜子腾"});
+  EXPECT_TRUE(words.HeldBy("张纳粹(95分)"));
+  EXPECT_TRUE(words.HeldBy("王八(90分)"));
+  EXPECT_TRUE(words.HeldBy("杜子腾(88分)"));
+  EXPECT_FALSE(words.HeldBy("张纳绪(95分)"));
+  EXPECT_FALSE(words.HeldBy("王小八(90分)"));
+  EXPECT_FALSE(words.HeldBy("杜子(88分)"));
+  // The trail byte of 啊 (B0 A1) and the lead byte of the next 啊 make the
   // bytes A1 B0, which are 〔 in GBK; only a match that starts at a
   // character counts.
-  EXPECT_FALSE(HoldsStopWord("啊啊", {"\xA1\xB0"}));
-  EXPECT_TRUE(HoldsStopWord("x\xA1\xB0", {"\xA1\xB0"}));
-  EXPECT_FALSE(HoldsStopWord("张三(80分)", {}));
+  EXPECT_FALSE(StopWords({"\xA1\xB0"}).HeldBy("啊啊"));
+  EXPECT_TRUE(StopWords({"\xA1\xB0"}).HeldBy("x\xA1\xB0"));
+  EXPECT_FALSE(StopWords().HeldBy("张三(80分)"));
 }
 
 }  // namespace

@@ -77,5 +77,21 @@ TEST_F(ShippedNaming, NamesCarryTheScoreOfTheirAnalysis) {
   }
 }
 
+
+// The shipped stop list holds the words a run showed (纳粹 for 张), and no
+// name of a full run holds any of its words.
+TEST_F(ShippedNaming, NoNameHoldsAStopWord) {
+  data::Query query(data::OwnRorurozConnectionString());
+  const StopWords words = ReadStopWords(query);
+  for (const char* w : {"纳粹", "王八", "小三", "东西"}) EXPECT_TRUE(words.Contains(w)) << w;
+  for (const char* surname : {"张", "王"}) {
+    NamingSettings s;
+    s.surname = surname;
+    const std::vector<std::string> names = Run(s);
+    ASSERT_FALSE(names.empty());
+    for (const std::string& name : names) ASSERT_FALSE(words.HeldBy(name)) << name;
+  }
+}
+
 }  // namespace
 }  // namespace lumeno::naming
