@@ -3,6 +3,7 @@
 #   ./lumeno.sh run    set up, build (Release), build the databases, start Lumeno
 #   ./lumeno.sh test   set up, build with ASan and UBSan, run the whole suite;
 #                      then the naming tests in a ThreadSanitizer build
+#   ./lumeno.sh package  set up, build (Release), make lumeno_<version>_amd64.deb
 # Both install missing Debian packages first (as root) and are incremental.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,7 +11,8 @@ ROOT=$(pwd)
 
 PACKAGES=(build-essential cmake pkg-config sqlite3 libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth)
+          qt6-translations-l10n fonts-wqy-zenhei fontconfig xvfb xauth
+          clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
 need_packages() {
   local missing=()
@@ -67,14 +69,29 @@ cmd_test() {
   if [ ! -f "$tsan/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$tsan" -DCMAKE_BUILD_TYPE=Debug -DLUMENO_SANITIZE_THREAD=ON \
       -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DLUMENO_BUILD_GUI=OFF -DLUMENO_BUILD_BENCH=OFF \
-      -DLUMENO_TEST_DATABASES=OFF "-DLUMENO_SUBSYSTEMS=calendar;numerology;bazi;naming"
+      -DLUMENO_TEST_DATABASES=OFF -DLUMENO_BUILD_FUZZ=OFF "-DLUMENO_SUBSYSTEMS=calendar;numerology;bazi;naming"
   fi
   cmake --build "$tsan" --target test_naming -j "$(jobs)"
   TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$tsan" -R '^test_naming$' --output-on-failure
 }
 
+cmd_package() {
+  need_packages
+  local dir="$ROOT/build/package"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DLUMENO_BUILD_TESTS=OFF -DLUMENO_BUILD_BENCH=OFF
+  fi
+  cmake --build "$dir" --target lumeno lumeno-cli lumeno_databases -j "$(jobs)"
+  (cd "$dir" && cpack -G DEB)
+  local deb
+  deb=$(ls "$dir"/lumeno_*_amd64.deb)
+  echo "Package: $deb"
+  echo "Install it with: apt-get install $deb"
+}
+
 case "${1:-}" in
   run) shift; cmd_run "$@" ;;
   test) shift; cmd_test "$@" ;;
-  *) echo "usage: $0 run|test"; exit 2 ;;
+  package) shift; cmd_package "$@" ;;
+  *) echo "usage: $0 run|test|package"; exit 2 ;;
 esac

@@ -8,6 +8,7 @@
 #include "app/ui_services.h"
 #include "core/error.h"
 #include "core/qt/qtext.h"
+#include "data/info.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +20,10 @@ void HandleEscapedError(QWidget* parent) {
     throw;
   } catch (const CommandCancelled&) {
     // Silently: the command stops with what it has written so far.
+  } catch (const InvalidInput& e) {
+    // Typed text that is no date or hour: told like the other input
+    // messages, in words for the user.
+    data::ShowInfo(e.UserMessage());
   } catch (const std::bad_alloc&) {
     Ui().ShowError(parent, u"内存不足，操作未能完成。"_s);
   } catch (const std::exception& e) {

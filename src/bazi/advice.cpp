@@ -27,11 +27,10 @@ data::ResultSet DreamQuery(const std::string& sql) {
 double Weight(const std::string& sql) {
   data::ResultSet r = DreamQuery(sql);
   if (r.IsEmpty()) return 0;
-  try {
-    return r.First(0).AsDouble();
-  } catch (const data::DataError& e) {
-    throw CommandCancelled(e.what());
-  }
+  // Each part of a bone weight is a few liang; a stored value that is no
+  // number, not finite or outside 0-10 fails like the look-up itself.
+  if (auto w = r.First(0).RealWithin(0, 10)) return *w;
+  throw CommandCancelled("bone weight '" + r.First(0).AsText() + "' is out of range");
 }
 
 }  // namespace

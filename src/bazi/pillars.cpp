@@ -48,7 +48,7 @@ NormalisedDate NormaliseBirthDate(int calendarIndex, const std::string& year, co
   DateValue date;
   if (calendarIndex == 1) {
     auto y = Number(year), m = Number(month), d = Number(day);
-    if (!y || !m || !d) throw GeneralError("'" + text + "' is not a valid date");
+    if (!y || !m || !d) throw InvalidInput("'" + text + "' is not a valid date", InvalidDateMessage(text));
     date = calendar::LunarToSolar(calendar::LunarDate{*y, *m, *d, false});
     if (date == calendar::kRejectedLunarDate) {
       out.problem = BirthDateProblem::LunarDateRejected;

@@ -78,7 +78,8 @@ BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
     return BaziOutcome::Refused;
   }
   const int hour = HourOfHourItem(in.hourItem);
-  if (hour < 0) throw GeneralError("'" + Trim(in.hourItem) + "' is not a valid hour");
+  if (hour < 0)
+    throw InvalidInput("'" + Trim(in.hourItem) + "' is not a valid hour", InvalidHourMessage(Trim(in.hourItem)));
   const BirthMoment birth = MakeBirthMoment(date, hour, in.minute, in.sex);
   const auto pillars = ComputeFourPillars(birth.year, birth.month, birth.day, birth.hour);
   if (!pillars) {

@@ -2,8 +2,9 @@
 
 #include <ctime>
 
-#include "core/gbk.h"
+#include "calendar/lunar.h"
 #include "core/date.h"
+#include "core/gbk.h"
 #include "core/text.h"
 
 namespace lumeno::cli {
@@ -93,20 +94,83 @@ std::string HourItemOf(int hour) {
   return std::string(kBranches[((hour + 1) / 2) % 12]) + " " + std::to_string(hour);
 }
 
+std::optional<int> ParseYear(const std::string& text) {
+  const std::string t = Trim(text);
+  if (t.empty() || t.size() > 4) return std::nullopt;
+  int n = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return t.size() <= 2 ? 2000 + n : n;
+}
+
+void CheckName(const std::string& option, const std::string& gbkName) {
+  const std::string name = Trim(gbkName);
+  if (name.empty()) return;
+  if (name.size() > 4 || !IsAllDoubleByte(name))
+    throw UsageError("--" + option + " takes one or two Chinese characters, not '" + gbkName + "'");
+}
+
+namespace {
+
+std::optional<int> WholeNumber(const std::string& text) { return ParseInt(Trim(text)); }
+
+// The hour item for --hour: a bare hour 0-23 or one of the window's items.
+std::string HourItemOption(const std::string& text) {
+  const char* message = "--hour takes 0 to 23 or an hour item such as \"子 0\"";
+  if (auto hour = WholeNumber(text)) {
+    if (*hour < 0 || *hour > 23) throw UsageError(message);
+    return HourItemOf(*hour);
+  }
+  const std::string item = Trim(text);
+  for (int h = 0; h < 24; ++h)
+    if (item == HourItemOf(h)) return item;
+  throw UsageError(message);
+}
+
+// Year, month and day when all three are given: they must name a day that
+// exists in the chosen calendar. The year is written out in four digits so
+// that every command reads it alike.
+void CheckBirthDate(BirthOptions& b) {
+  if (Trim(b.year).empty() || Trim(b.month).empty() || Trim(b.day).empty()) return;
+  const std::optional<int> year = ParseYear(b.year);
+  const std::optional<int> month = WholeNumber(b.month);
+  const std::optional<int> day = WholeNumber(b.day);
+  if (!year) throw UsageError("--year needs a year such as 1980, not '" + b.year + "'");
+  if (!month) throw UsageError("--month needs a whole number, not '" + b.month + "'");
+  if (!day) throw UsageError("--day needs a whole number, not '" + b.day + "'");
+  b.year = std::to_string(*year);
+  b.month = std::to_string(*month);
+  b.day = std::to_string(*day);
+  if (b.calendarIndex == 1) {
+    if (*month < 1 || *month > 12) throw UsageError("a lunar --month is 1 to 12");
+    if (*day < 1 || *day > 30) throw UsageError("a lunar --day is 1 to 30");
+    if (!calendar::IsValidLunarDate(calendar::LunarDate{*year, *month, *day, false}))
+      throw UsageError(StrFormat("the lunar date %d-%d-%d does not exist (the lunar calendar covers 1901 to 2099)",
+                                 *year, *month, *day));
+  } else if (!IsValidGregorianDate(*year, *month, *day)) {
+    throw UsageError(StrFormat("the date %d-%d-%d does not exist", *year, *month, *day));
+  }
+}
+
+}  // namespace
+
 BirthOptions ReadBirthOptions(const ParsedArgs& args) {
   BirthOptions b;
   b.surname = args.GetOr("surname", "");
   b.given = args.GetOr("given", "");
-  b.sex = args.GetOr("sex", "男");
+  CheckName("surname", b.surname);
+  CheckName("given", b.given);
+  b.sex = Trim(args.GetOr("sex", "男"));
+  if (b.sex != "男" && b.sex != "女") throw UsageError("--sex takes 男 or 女");
   b.year = args.GetOr("year", "");
   b.month = args.GetOr("month", "");
   b.day = args.GetOr("day", "");
   b.minute = args.GetOr("minute", "0");
-  b.hourItem = args.GetOr("hour", "子 0");
-  if (auto hour = ParseInt(Trim(b.hourItem))) {
-    if (*hour < 0 || *hour > 23) throw UsageError("--hour takes 0 to 23 or an hour item such as \"子 0\"");
-    b.hourItem = HourItemOf(*hour);
-  }
+  if (auto minute = WholeNumber(b.minute); !minute || *minute < 0 || *minute > 59)
+    throw UsageError("--minute takes 0 to 59");
+  b.hourItem = HourItemOption(args.GetOr("hour", "子 0"));
   const std::string calendar = Trim(args.GetOr("calendar", "公历"));
   if (calendar == "公历" || calendar == "solar" || calendar == "0") {
     b.calendarIndex = 0;
@@ -115,6 +179,7 @@ BirthOptions ReadBirthOptions(const ParsedArgs& args) {
   } else {
     throw UsageError("--calendar takes 公历 (solar) or 农历 (lunar)");
   }
+  CheckBirthDate(b);
   if (auto today = args.Get("today")) {
     std::optional<DateValue> d = TryParseDate(*today);
     if (!d) throw UsageError("--today needs a date yyyy-mm-dd, not '" + *today + "'");

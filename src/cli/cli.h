@@ -63,6 +63,14 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std
 // The birth inputs of the report commands, as the main window holds them.
 // --hour takes an hour item such as "子 0" or a bare hour 0-23 (turned into
 // its item); --today fixes the clock's year for the age.
+//
+// The arguments are checked as the window's inputs are: names of one or two
+// double-byte GBK characters, hour 0-23 or one of the 24 hour items, minute
+// 0-59; a date whose three parts are given must exist (a lunar month 1-12,
+// a lunar day 1-30, and the lunar date in the table). A year of one or two
+// digits is 2000 + that number, as in every date text of the program.
+// Failures are UsageErrors. Empty names and date parts are left for the
+// reports' own messages.
 struct BirthOptions {
   std::string surname, given, sex, year, month, day, hourItem, minute;
   int calendarIndex = 0;  // 0 公历, 1 农历
@@ -76,6 +84,20 @@ BirthOptions ReadBirthOptions(const ParsedArgs& args);
 // The hour item of the main window for an hour 0-23: "子 0", "丑 1" ... "子 23".
 std::string HourItemOf(int hour);
 
+// A year as the command line takes it: digits only, one or two of them
+// meaning 2000 + the number. Nothing for anything else.
+std::optional<int> ParseYear(const std::string& text);
+// A name option: empty, or one or two double-byte GBK characters; else a
+// UsageError naming `option`.
+void CheckName(const std::string& option, const std::string& gbkName);
+
+// The databases a command reads, as a mask of these bits (by DatabaseFile).
+inline constexpr unsigned kNeedsRoruroz = 1u << 0;
+inline constexpr unsigned kNeedsVelFile = 1u << 1;
+inline constexpr unsigned kNeedsVelBirth = 1u << 2;
+inline constexpr unsigned kNeedsDream = 1u << 3;
+inline constexpr unsigned kNeedsTgcode = 1u << 4;
+
 using CommandFn = int (*)(Context&);
 
 struct CommandInfo {
@@ -83,6 +105,7 @@ struct CommandInfo {
   const char* usage;    // "lumeno-cli NAME ..." argument summary
   const char* summary;  // one line for --help
   CommandFn run;
+  unsigned needs = 0;   // kNeeds... bits: files checked before the command runs
 };
 
 class CommandRegistration {
@@ -92,11 +115,19 @@ class CommandRegistration {
 
 const std::map<std::string, CommandInfo>& Commands();
 
+// The whole front end: `args` are the arguments after the program name, as
+// the shell passed them. Returns the exit status: 0 done, 1 the command's
+// message (on `err`) or a failed write of `out`, 2 bad arguments.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lumeno::cli
 
 #define LUMENO_CLI_CONCAT2(a, b) a##b
 #define LUMENO_CLI_CONCAT(a, b) LUMENO_CLI_CONCAT2(a, b)
 // Registers a subcommand: LUMENO_CLI_COMMAND("name", "ARGS", "summary", fn);
-#define LUMENO_CLI_COMMAND(name, usage, summary, fn)                      \
+// an optional fifth argument names the databases it reads
+// (kNeedsRoruroz | kNeedsVelFile ...): a command whose file is missing or
+// damaged fails with the start-up check's message before it runs.
+#define LUMENO_CLI_COMMAND(name, usage, summary, fn, ...)                 \
   static ::lumeno::cli::CommandRegistration LUMENO_CLI_CONCAT(kCliCommand_, \
-                                                              __LINE__)({name, usage, summary, fn})
+                                                              __LINE__)({name, usage, summary, fn, __VA_ARGS__})

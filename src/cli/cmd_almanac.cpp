@@ -30,6 +30,8 @@ std::vector<std::string> DateParts(const std::string& text) {
     else parts.back() += c;
   }
   if (parts.size() != 3) throw UsageError("'" + text + "' is not a date (expected YYYY-MM-DD)");
+  // A year of one or two digits is 2000 + the number, in the SQL text too.
+  if (auto year = lumeno::cli::ParseYear(parts[0])) parts[0] = std::to_string(*year);
   return parts;
 }
 
@@ -95,9 +97,10 @@ int Jiri(Context& ctx) {
 }  // namespace
 
 LUMENO_CLI_COMMAND("almanac", "YYYY-MM-DD",
-                   "the almanac of a day: its overview line and result lines, as the almanac window shows them", Almanac);
+                   "the almanac of a day: its overview line and result lines, as the almanac window shows them", Almanac,
+                   lumeno::cli::kNeedsVelBirth);
 LUMENO_CLI_COMMAND("jiri", "ACTIVITY [--from YYYY-MM-DD] [--days N] | --list",
                    "auspicious days for an activity from a day (today unless --from), 90 days unless --days: "
                    "one line per day: date, lunar date, weekday, day pillar and yellow or black path; --list shows "
                    "the activities",
-                   Jiri);
+                   Jiri, lumeno::cli::kNeedsVelBirth);

@@ -33,4 +33,5 @@ int Bazi(Context& ctx) {
 LUMENO_CLI_COMMAND("bazi",
                    "--surname NAME --sex 男|女 [--calendar 公历|农历] --year Y --month M --day D --hour ITEM|0-23 "
                    "[--minute N] [--today YYYY-MM-DD]",
-                   "the eight-character report (八字分析), line by line", Bazi);
+                   "the eight-character report (八字分析), line by line", Bazi,
+                   lumeno::cli::kNeedsTgcode | lumeno::cli::kNeedsDream);

@@ -43,11 +43,19 @@ std::optional<std::vector<int>> NumberParts(const std::string& text, std::vector
   return parts;
 }
 
+// The year of a "yyyy-..." text: one or two digits mean 2000 + the number,
+// as in every date text of the program.
+int ExpandedYear(const std::string& trimmed, int year) {
+  const std::size_t dash = trimmed.find('-');
+  return (dash == std::string::npos ? trimmed.size() : dash) <= 2 ? 2000 + year : year;
+}
+
 // A day as yyyy-mm-dd (one to four digits of year, one or two of month and day).
 DateValue ParseDay(const std::string& text) {
-  const auto p = NumberParts(lumeno::Trim(text), {4, 2, 2});
+  const std::string t = lumeno::Trim(text);
+  const auto p = NumberParts(t, {4, 2, 2});
   if (p) {
-    if (auto v = lumeno::TryEncodeDate((*p)[0], (*p)[1], (*p)[2])) return *v;
+    if (auto v = lumeno::TryEncodeDate(ExpandedYear(t, (*p)[0]), (*p)[1], (*p)[2])) return *v;
   }
   throw UsageError("'" + text + "' is not a date (expected yyyy-mm-dd)");
 }
@@ -59,8 +67,9 @@ struct YearMonth {
 
 // A month as yyyy-mm.
 YearMonth ParseMonth(const std::string& text) {
-  const auto p = NumberParts(lumeno::Trim(text), {4, 2});
-  if (p && (*p)[0] >= 1 && (*p)[1] >= 1 && (*p)[1] <= 12) return {(*p)[0], (*p)[1]};
+  const std::string t = lumeno::Trim(text);
+  const auto p = NumberParts(t, {4, 2});
+  if (p && (*p)[0] >= 1 && (*p)[1] >= 1 && (*p)[1] <= 12) return {ExpandedYear(t, (*p)[0]), (*p)[1]};
   throw UsageError("'" + text + "' is not a month (expected yyyy-mm)");
 }
 
@@ -121,14 +130,24 @@ int RunLunar(Context& ctx) {
   return 0;
 }
 
+int ParseYearArgument(const std::string& text) {
+  if (auto y = lumeno::cli::ParseYear(text)) return *y;
+  throw UsageError("year '" + text + "' is not a year such as 2026");
+}
+
 int RunSolar(Context& ctx) {
   const auto args = lumeno::cli::ParseArgs(ctx.Args(), {}, {"leap"});
   if (args.positional.size() != 3) throw UsageError("needs a lunar YEAR, MONTH and DAY");
   cal::LunarDate d;
-  d.year = ParseWhole(args.positional[0], "year");
+  d.year = ParseYearArgument(args.positional[0]);
   d.month = ParseWhole(args.positional[1], "month");
   d.day = ParseWhole(args.positional[2], "day");
   d.leap = args.Has("leap");
+  if (d.month < 1 || d.month > 12) throw UsageError("a lunar month is 1 to 12");
+  if (d.day < 1 || d.day > 30) throw UsageError("a lunar day is 1 to 30");
+  if (!cal::IsValidLunarDate(d))
+    throw UsageError(lumeno::StrFormat("the lunar date %d-%d-%d%s does not exist (the lunar calendar covers 1901 to 2099)",
+                                       d.year, d.month, d.day, d.leap ? " (leap month)" : ""));
   ctx.Line(lumeno::FormatDate(cal::LunarToSolar(d)));
   return 0;
 }
@@ -136,7 +155,7 @@ int RunSolar(Context& ctx) {
 int RunTerms(Context& ctx) {
   const auto args = lumeno::cli::ParseArgs(ctx.Args(), {});
   if (args.positional.size() != 1) throw UsageError("needs one YEAR");
-  const int year = ParseWhole(args.positional[0], "year");
+  const int year = ParseYearArgument(args.positional[0]);
   if (year < 1 || year > 9999) throw UsageError("year " + args.positional[0] + " lies outside 1-9999");
   for (int n = 0; n < 24; ++n) {
     ctx.Line(lumeno::StrFormat("%d\t", n) + std::string(cal::SolarTermNames[n]) + "\t" +
@@ -211,7 +230,7 @@ int RunCalendar(Context& ctx) {
 LUMENO_CLI_COMMAND("lunar", "DATE... | --from DATE --to DATE",
                    "lunar date, lunar text, solar term and constellation of each day (yyyy-mm-dd)", RunLunar);
 LUMENO_CLI_COMMAND("solar", "YEAR MONTH DAY [--leap]",
-                   "Gregorian date of a lunar date (0001-01-01 when the lunar date is rejected)", RunSolar);
+                   "Gregorian date of a lunar date (a lunar date that does not exist is refused)", RunSolar);
 LUMENO_CLI_COMMAND("terms", "YEAR", "the 24 solar terms of a year: index, name and moment", RunTerms);
 LUMENO_CLI_COMMAND("month", "YYYY-MM... | --from YYYY-MM --to YYYY-MM",
                    "month-view data of every day: lunar code, names, festivals, term, zodiac, "

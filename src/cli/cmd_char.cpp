@@ -80,4 +80,4 @@ int Char(Context& ctx) {
 
 LUMENO_CLI_COMMAND("char", "TEXT...",
                    "strokes, element, reading, gloss and naming flags (nan nv xb px) of each character, tab-separated",
-                   Char);
+                   Char, lumeno::cli::kNeedsRoruroz);

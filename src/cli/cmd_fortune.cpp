@@ -205,18 +205,23 @@ int NanNv(Context& ctx) {
 
 }  // namespace
 
-LUMENO_CLI_COMMAND("mobile", "NUMBER", "the mobile-number reading (8 to 11 digits), tab-separated", Mobile);
+LUMENO_CLI_COMMAND("mobile", "NUMBER", "the mobile-number reading (8 to 11 digits), tab-separated", Mobile,
+                   lumeno::cli::kNeedsDream);
 LUMENO_CLI_COMMAND("qq", "NUMBER", "the QQ-number reading, tab-separated", QQ);
 LUMENO_CLI_COMMAND("number", "NUMBER", "the reading of any number of up to 18 digits, tab-separated", AnyNumber);
-LUMENO_CLI_COMMAND("pair", "MINE OTHERS", "the pairing reading of two QQ numbers of 5 to 10 digits", Pair);
+LUMENO_CLI_COMMAND("pair", "MINE OTHERS", "the pairing reading of two QQ numbers of 5 to 10 digits", Pair,
+                   lumeno::cli::kNeedsVelBirth);
 LUMENO_CLI_COMMAND("nickname", "TEXT", "the nickname and the trait its last letter gives, tab-separated", Nickname);
 LUMENO_CLI_COMMAND("initials", "TEXT [--options 0-7] [--max N]",
                    "the pinyin initials of a text (options: 1 whole syllables, 2 '?' for characters without a "
                    "reading, 4 keep every single-byte character; default 2, max 255)",
                    Initials);
-LUMENO_CLI_COMMAND("element", "TEXT", "the elements of up to five characters (ten bytes), joined", Element);
-LUMENO_CLI_COMMAND("surname", "NAME | --list", "the origin of a surname, or the list of surnames", Surname);
-LUMENO_CLI_COMMAND("article", "CODE", "an article (a1, XM012, b13 ...): its title, then its text", Article);
+LUMENO_CLI_COMMAND("element", "TEXT", "the elements of up to five characters (ten bytes), joined", Element,
+                   lumeno::cli::kNeedsRoruroz);
+LUMENO_CLI_COMMAND("surname", "NAME | --list", "the origin of a surname, or the list of surnames", Surname,
+                   lumeno::cli::kNeedsVelBirth);
+LUMENO_CLI_COMMAND("article", "CODE", "an article (a1, XM012, b13 ...): its title, then its text", Article,
+                   lumeno::cli::kNeedsVelBirth);
 LUMENO_CLI_COMMAND("divination", "KIND",
                    "a divination page (kind 0-6, or the command's or the window's Chinese name) and the hours",
                    Divination);

@@ -142,4 +142,4 @@ LUMENO_CLI_COMMAND("names",
                    "[--combination N | --auto] [--list-combinations] [--high] [--limit N]",
                    "the combination list of a surname, or the names of a run in the order the naming window "
                    "receives them (--high: only those of its high-score list)",
-                   Names);
+                   Names, lumeno::cli::kNeedsRoruroz);

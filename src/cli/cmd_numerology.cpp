@@ -45,6 +45,9 @@ int Grids(Context& ctx) {
   if (args.positional.size() != 2) throw UsageError("give the surname and the given name");
   const std::string surname = lumeno::Trim(args.positional[0]);
   const std::string given = lumeno::Trim(args.positional[1]);
+  if (surname.empty() || given.empty()) throw UsageError("give the surname and the given name");
+  lumeno::cli::CheckName("surname", surname);
+  lumeno::cli::CheckName("given", given);
   num::StrokeCache cache;
   std::string line = "strokes";
   for (const std::string& c : Characters(surname + given))
@@ -89,8 +92,8 @@ int Name(Context& ctx) {
   try {
     num::RunNameAnalysis(r.inputs, state, pane, r.currentYear, false, talentQuery);
   } catch (const lumeno::CommandCancelled&) {
-    PrintPane(ctx, pane);  // what the command wrote before it was cancelled
-    return 1;
+    PrintPane(ctx, pane);  // what the command wrote before it was cancelled; the
+    throw;                 // front end then says why it stopped (status 1)
   }
   PrintPane(ctx, pane);
   return pane.lines.empty() ? 1 : 0;
@@ -115,12 +118,16 @@ int Talents(Context& ctx) {
 
 }  // namespace
 
-LUMENO_CLI_COMMAND("strokes", "TEXT...", "stroke count of each character, tab-separated", Strokes);
+LUMENO_CLI_COMMAND("strokes", "TEXT...", "stroke count of each character, tab-separated", Strokes,
+                   lumeno::cli::kNeedsRoruroz);
 LUMENO_CLI_COMMAND("grids", "SURNAME GIVEN",
-                   "strokes, the five grids, the three talents and the score of a name, tab-separated", Grids);
+                   "strokes, the five grids, the three talents and the score of a name, tab-separated", Grids,
+                   lumeno::cli::kNeedsRoruroz | lumeno::cli::kNeedsVelFile);
 LUMENO_CLI_COMMAND("name",
                    "--surname S --given G [--sex SEX] [--calendar solar|lunar] --year Y --month M --day D "
                    "[--hour ITEM|0-23] [--minute N] [--today YYYY-MM-DD]",
-                   "the name analysis report, line by line as the window's pane holds it", Name);
+                   "the name analysis report, line by line as the window's pane holds it", Name,
+                   lumeno::cli::kNeedsRoruroz | lumeno::cli::kNeedsVelFile);
 LUMENO_CLI_COMMAND("talents", "(the options of name)",
-                   "the three-talent reading of the name, after its analysis has filled the state", Talents);
+                   "the three-talent reading of the name, after its analysis has filled the state", Talents,
+                   lumeno::cli::kNeedsRoruroz | lumeno::cli::kNeedsVelFile);

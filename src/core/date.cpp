@@ -129,9 +129,21 @@ std::optional<DateValue> TryParseDate(std::string_view text) {
   return TryEncodeDate(year, parts[1], parts[2]);
 }
 
+std::string InvalidDateMessage(const std::string& typedDate) {
+  return "出生日期“" + typedDate + "”不存在，请检查年、月、日!";
+}
+
+std::string InvalidNumberMessage(const std::string& typedNumber) {
+  return "“" + typedNumber + "”不是有效的数字，请检查出生日期!";
+}
+
+std::string InvalidHourMessage(const std::string& typedHour) {
+  return "时辰“" + typedHour + "”无效，请选择0到23点中的一个时辰!";
+}
+
 DateValue ParseDate(std::string_view text) {
   auto v = TryParseDate(text);
-  if (!v) throw GeneralError("'" + std::string(text) + "' is not a valid date");
+  if (!v) throw InvalidInput("'" + std::string(text) + "' is not a valid date", InvalidDateMessage(std::string(text)));
   return *v;
 }
 

@@ -52,7 +52,8 @@ std::string FormatDateTime(DateValue value);
 // 1980-01-05); surrounding blanks are ignored; a one- or two-digit year is
 // taken as 2000 + year. Nothing for a text that is not a real date.
 std::optional<DateValue> TryParseDate(std::string_view text);
-// The same, raising GeneralError "'<text>' is not a valid date".
+// The same, raising InvalidInput (a GeneralError) "'<text>' is not a valid
+// date".
 DateValue ParseDate(std::string_view text);
 
 }  // namespace lumeno

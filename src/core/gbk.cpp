@@ -100,4 +100,33 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return conv.Run(utf8, "?", Utf8SequenceLength);
 }
 
+namespace {
+
+bool ConvertsTo(const char* to, const char* from, std::string_view in, std::string_view expected) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string out(16, '\0');
+  char* src = const_cast<char*>(in.data());
+  std::size_t srcLeft = in.size();
+  char* dst = out.data();
+  std::size_t dstLeft = out.size();
+  const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  if (rc == static_cast<std::size_t>(-1) || srcLeft != 0) return false;
+  out.resize(out.size() - dstLeft);
+  return out == expected;
+}
+
+}  // namespace
+
+const char* const kNoGbkConverterMessage =
+    "Lumeno cannot start: the C library offers no GBK (CP936) converter, and every text of the program is GBK. "
+    "Install or repair the C library's character set modules (gconv; on Debian they come with libc6).";
+
+bool GbkConverterWorks(const char* gbkName) {
+  const std::string_view utf8 = "\xE5\xBC\xA0";  // 张
+  const std::string_view gbk = "\xD5\xC5";
+  return ConvertsTo(gbkName, "UTF-8", utf8, gbk) && ConvertsTo("UTF-8", gbkName, gbk, utf8);
+}
+
 }  // namespace lumeno

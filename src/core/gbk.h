@@ -17,4 +17,12 @@ bool IsAllDoubleByte(std::string_view gbk);
 // Byte length of the GBK character starting at text[pos] (1 or 2).
 std::size_t GbkCharLength(std::string_view gbk, std::size_t pos);
 
+// True when the C library can convert between UTF-8 and the code page named
+// `gbkName` (CP936, the program's GBK) both ways: 张 must become D5 C5 and
+// back. Without it the program would mix encodings, so both front ends stop
+// at start when it answers false.
+bool GbkConverterWorks(const char* gbkName = "CP936");
+// What they say then (plain ASCII: there is no converter to say more).
+extern const char* const kNoGbkConverterMessage;
+
 }  // namespace lumeno

@@ -33,7 +33,10 @@ std::string ProgramDirectory();
 void SetProgramDirectoryOverride(std::optional<std::string> directory);
 
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + ProgramDirectory() +
-// "\<file>;Persist Security Info=True".
+// "\<file>;Persist Security Info=True". Where the folder's path holds a
+// character that form would misread (';', '\\', '"', a blank at either end),
+// the data source is written quoted instead: "<folder><file>" with inner
+// quotes doubled.
 std::string ConnectionStringFor(DatabaseFile file);
 
 // The form two windows build for Roruroz.dll themselves:
@@ -41,9 +44,12 @@ std::string ConnectionStringFor(DatabaseFile file);
 // provider, with a single separator.
 std::string OwnRorurozConnectionString();
 
-// The file path named by a connection string's Data Source, with
-// backslashes read as separators and doubled separators collapsed.
-// Raises DataError when the string names no data source.
+// The file path named by a connection string's Data Source: a plain value
+// with backslashes read as separators and doubled separators collapsed, a
+// quoted value exactly as written. Raises DataError when the string names
+// no data source.
 std::string DataSourceOf(const std::string& connectionString);
+// The plain value's reading alone.
+std::string PlainSourcePath(const std::string& source);
 
 }  // namespace lumeno::data

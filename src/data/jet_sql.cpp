@@ -15,9 +15,12 @@
 //  * order by on text sorts by the GBK bytes (the program's text order).
 #include "data/jet_sql.h"
 
+#include <charconv>
+
 #include <sqlite3.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <memory>
@@ -149,8 +152,15 @@ struct Expr {
   std::unique_ptr<Expr> left, right;
   bool negated = false;  // not like / is not null
   Type type = Type::Any;
+  int height = 1;  // of the tree below and including this node
 };
 using ExprPtr = std::unique_ptr<Expr>;
+
+// Jet refuses a query that is too complex; so does the translator, before a
+// deep tree could exhaust the stack of the parser, the checker or the
+// printer (found by fuzzing: a few thousand '-' signs in a row).
+constexpr int kMaxNesting = 64;       // nested parentheses, not, signs, selects
+constexpr int kMaxExprHeight = 128;   // operators chained in one expression
 
 struct SelectItem {
   ExprPtr expr;         // null for * and alias.*
@@ -232,6 +242,7 @@ class Parser {
   }
 
   std::unique_ptr<Compound> ParseCompound() {
+    Nested level(*this);
     auto c = std::make_unique<Compound>();
     c->members.push_back(ParseSelectCore());
     while (AcceptWord("union")) {
@@ -260,7 +271,13 @@ class Parser {
     if (AcceptWord("distinct")) s.distinct = true;
     if (AcceptWord("top")) {
       if (t_[p_].kind != Tok::Number || t_[p_].text.find('.') != std::string::npos) Fail("top needs a whole number");
-      s.top = std::stoll(t_[p_].text);
+      // Digits only, within the range of the row count; a longer number
+      // fails like any other text outside the dialect.
+      const std::string& digits = t_[p_].text;
+      long long n = 0;
+      const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+      if (ec != std::errc() || end != digits.data() + digits.size() || n < 0) Fail("top needs a whole number within range");
+      s.top = n;
       ++p_;
     }
     do {
@@ -336,14 +353,36 @@ class Parser {
     e->name = std::move(name);
     return e;
   }
-  static ExprPtr Binary(std::string op, ExprPtr l, ExprPtr r) {
+  ExprPtr Binary(std::string op, ExprPtr l, ExprPtr r) {
     auto e = Make(Expr::Kind::Binary, std::move(op));
     e->left = std::move(l);
     e->right = std::move(r);
+    return Sized(std::move(e));
+  }
+  // Sets the node's height from its operands; a tree too high fails.
+  ExprPtr Sized(ExprPtr e) {
+    e->height = 1 + std::max(e->left ? e->left->height : 0, e->right ? e->right->height : 0);
+    if (e->height > kMaxExprHeight) Fail("the query is too complex");
     return e;
   }
+  // Counts one level of recursive descent for its scope.
+  class Nested {
+   public:
+    explicit Nested(Parser& p) : p_(p) {
+      if (++p_.depth_ > kMaxNesting) p_.Fail("the query is nested too deeply");
+    }
+    ~Nested() { --p_.depth_; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
 
-  ExprPtr ParseExpr() { return ParseOr(); }
+   private:
+    Parser& p_;
+  };
+
+  ExprPtr ParseExpr() {
+    Nested level(*this);
+    return ParseOr();
+  }
   ExprPtr ParseOr() {
     auto l = ParseAnd();
     while (AcceptWord("or")) l = Binary("OR", std::move(l), ParseAnd());
@@ -356,9 +395,10 @@ class Parser {
   }
   ExprPtr ParseNot() {
     if (AcceptWord("not")) {
+      Nested level(*this);
       auto e = Make(Expr::Kind::Not);
       e->left = ParseNot();
-      return e;
+      return Sized(std::move(e));
     }
     return ParseComparison();
   }
@@ -378,14 +418,14 @@ class Parser {
       e->negated = negated;
       e->left = std::move(l);
       e->right = ParseAdditive();
-      return e;
+      return Sized(std::move(e));
     }
     if (AcceptWord("is")) {
       auto e = Make(Expr::Kind::IsNull);
       e->negated = AcceptWord("not");
       ExpectWord("null");
       e->left = std::move(l);
-      return e;
+      return Sized(std::move(e));
     }
     return l;
   }
@@ -408,9 +448,10 @@ class Parser {
   }
   ExprPtr ParseUnary() {
     if (AcceptSymbol("-")) {
+      Nested level(*this);
       auto e = Make(Expr::Kind::Negate);
       e->left = ParseUnary();
-      return e;
+      return Sized(std::move(e));
     }
     return ParsePrimary();
   }
@@ -447,6 +488,7 @@ class Parser {
 
   std::vector<Token> t_;
   std::size_t p_ = 0;
+  int depth_ = 0;
 };
 
 // ------------------------------------------------------------------ names and types

@@ -4,6 +4,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <unordered_map>
@@ -50,24 +51,57 @@ std::string Value::AsText() const {
 std::string Value::AsTrimmedText() const { return Trim(AsText()); }
 
 namespace {
-long long RoundHalfEven(double v) { return static_cast<long long>(std::nearbyint(v)); }
+// A real outside the range of long long (or not finite at all) has no
+// integer value: converting it would be undefined.
+long long RoundHalfEven(double v, const std::string& shown) {
+  const double r = std::nearbyint(v);
+  if (!std::isfinite(r) || r < -9223372036854775808.0 || r >= 9223372036854775808.0)
+    throw DataError("'" + shown + "' is not a valid integer value");
+  return static_cast<long long>(r);
+}
 }  // namespace
 
 long long Value::AsInteger() const {
   switch (kind_) {
     case Kind::Null: return 0;
     case Kind::Integer: return int_;
-    case Kind::Real: return RoundHalfEven(real_);
+    case Kind::Real: return RoundHalfEven(real_, FormatGeneral(real_));
     case Kind::Text: {
       std::string t = Trim(text_);
       if (t.empty()) return 0;
       char* end = nullptr;
       double d = std::strtod(t.c_str(), &end);
       if (end == t.c_str() || *end != '\0') throw DataError("'" + text_ + "' is not a valid integer value");
-      return RoundHalfEven(d);
+      return RoundHalfEven(d, text_);
     }
   }
   return 0;
+}
+
+int Value::AsInt() const {
+  const long long v = AsInteger();
+  if (v < INT_MIN || v > INT_MAX) throw DataError("'" + AsText() + "' is not a valid integer value");
+  return static_cast<int>(v);
+}
+
+std::optional<int> Value::IntWithin(int lo, int hi) const {
+  try {
+    const long long v = AsInteger();
+    if (v < lo || v > hi) return std::nullopt;
+    return static_cast<int>(v);
+  } catch (const DataError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<double> Value::RealWithin(double lo, double hi) const {
+  try {
+    const double v = AsDouble();
+    if (!std::isfinite(v) || v < lo || v > hi) return std::nullopt;
+    return v;
+  } catch (const DataError&) {
+    return std::nullopt;
+  }
 }
 
 double Value::AsDouble() const {

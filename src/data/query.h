@@ -9,6 +9,7 @@
 // SQL texts and values are GBK; the store is SQLite (UTF-8 inside).
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,10 +35,16 @@ class Value {
   // AsText without leading and trailing blanks and control characters.
   std::string AsTrimmedText() const;
   // Null gives 0; a text that is no number raises DataError; reals round to
-  // the nearest integer, halves to even.
+  // the nearest integer, halves to even. A value that is not finite or lies
+  // outside the integer type (long long, int) raises DataError too.
   long long AsInteger() const;
-  int AsInt() const { return static_cast<int>(AsInteger()); }
+  int AsInt() const;
   double AsDouble() const;
+  // A number the program does arithmetic with: the value as an integer (or
+  // a real) when it is a number within [lo, hi], nothing when it is not a
+  // number or lies outside. Null counts as 0.
+  std::optional<int> IntWithin(int lo, int hi) const;
+  std::optional<double> RealWithin(double lo, double hi) const;
 
  private:
   Kind kind_ = Kind::Null;

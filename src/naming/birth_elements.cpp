@@ -59,7 +59,8 @@ std::optional<ElementBalance> BirthElementBalance(const BirthFields& birth) {
     return std::nullopt;
   }
   const int hour = bazi::HourOfHourItem(birth.hourItem);
-  if (hour < 0) throw GeneralError("'" + Trim(birth.hourItem) + "' is not a valid hour");
+  if (hour < 0)
+    throw InvalidInput("'" + Trim(birth.hourItem) + "' is not a valid hour", InvalidHourMessage(Trim(birth.hourItem)));
   const bazi::BirthMoment moment = bazi::MakeBirthMoment(date, hour, birth.minute, birth.sex);
   const std::optional<bazi::FourPillars> pillars =
       bazi::ComputeFourPillars(moment.year, moment.month, moment.day, moment.hour);

@@ -4,6 +4,7 @@
 #include "core/gbk.h"
 #include "core/text.h"
 #include "data/query.h"
+#include "numerology/grids.h"
 
 namespace lumeno::naming {
 
@@ -38,7 +39,12 @@ std::string QuoteSafe(std::string_view character) {
   return out;
 }
 
-int FirstInteger(data::Query& query) { return query.IsEmpty() ? 0 : query.Field(0).AsInt(); }
+// The stroke count of the first record: 0 when there is none, and when the
+// stored value is no stroke count (not a number, or outside 1 to
+// kMaxStrokeCount), as for a failed look-up.
+int FirstStrokeCount(data::Query& query) {
+  return query.IsEmpty() ? 0 : query.Field(0).IntWithin(1, numerology::kMaxStrokeCount).value_or(0);
+}
 
 // The code point of a UTF-8 text holding exactly one character, or -1.
 long SingleCodePoint(const std::string& utf8) {
@@ -64,12 +70,12 @@ int WindowStrokeCount(data::Query& query, std::string_view character) {
   query.Close();
   query.SetSql(StrFormat("select bh from word where zi = '%s'", c.c_str()));
   query.Open();
-  int strokes = FirstInteger(query);
+  int strokes = FirstStrokeCount(query);
   if (strokes == 0) {
     query.Close();
     query.SetSql(StrFormat("select bh from word where ft = '%s'", c.c_str()));
     query.Open();
-    strokes = FirstInteger(query);
+    strokes = FirstStrokeCount(query);
   }
   query.Close();
   return strokes;
@@ -102,7 +108,9 @@ std::vector<std::string> CombinationQueryLines(const NamingSettings& settings, s
   const std::string minScore = Trim(settings.minScore);
   if (settings.minScoreOn && !minScore.empty()) {
     std::optional<int> score = ParseInt(minScore);
-    if (!score) throw GeneralError("'" + minScore + "' is not a valid integer value");
+    if (!score)
+      throw InvalidInput("'" + minScore + "' is not a valid integer value",
+                         "最低分“" + minScore + "”不是有效的数字，请填写一个整数!");
     lines.push_back(StrFormat(" and zf >= %d ", *score));
   }
   lines.push_back(" order by jxjx asc,zf asc");

@@ -41,10 +41,13 @@ std::string BetweenQuotes(std::string_view text) {
   return out;
 }
 
-// bh of the first record; 0 when there is none or the query fails.
+// bh of the first record; 0 when there is none, when the query fails and
+// when the stored value is no stroke count at all (not a number, below 1 or
+// above kMaxStrokeCount), so that a damaged row can never make the grid sums
+// overflow.
 int FirstStrokeCount(const std::string& sql) {
   try {
-    return data::RunQuery(data::DatabaseFile::Roruroz, sql).First("bh").AsInt();
+    return data::RunQuery(data::DatabaseFile::Roruroz, sql).First("bh").IntWithin(1, kMaxStrokeCount).value_or(0);
   } catch (const std::exception&) {
     return 0;
   }
@@ -157,7 +160,8 @@ int LookupComboScore(std::string_view s1, std::string_view s2, std::string_view 
   std::string sql = StrFormat("select  top 1 zf from zh where bh11 = %d and bh12 = %d and bh21 = %d and bh22 = %d ",
                               bh11, bh12, bh21, bh22);
   try {
-    return data::RunQuery(data::DatabaseFile::Roruroz, sql).First("zf").AsInt();
+    // A stored score is out of 100; anything else counts as none.
+    return data::RunQuery(data::DatabaseFile::Roruroz, sql).First("zf").IntWithin(0, 100).value_or(0);
   } catch (const std::exception&) {
     return 0;
   }

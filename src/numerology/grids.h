@@ -46,9 +46,14 @@ class StrokeCache {
   std::map<std::string, int, std::less<>> counts_;
 };
 
+// The most strokes a character of the table can have (the densest GBK
+// characters have fewer than 64).
+inline constexpr int kMaxStrokeCount = 64;
+
 // The stroke count of one character (two bytes) from table `word`: looked up
 // by its simplified form first, then by its traditional form. 0 when neither
-// finds it, when the database is missing or a query fails; nothing is shown.
+// finds it, when the database is missing or a query fails, and when the
+// stored count is not a number from 1 to kMaxStrokeCount; nothing is shown.
 int LookupStroke(std::string_view character, StrokeCache* cache = nullptr);
 
 // One grid number of a surname and a given name (see the table in
@@ -77,7 +82,8 @@ std::string ThreeTalents(int heaven, int person, int earth);
 inline std::string ThreeTalents(const FiveGrids& g) { return ThreeTalents(g.heaven, g.person, g.earth); }
 
 // The stored score of a stroke combination from table `zh`, 0 when it has
-// none or the look-up fails. s1 is always looked up; s2, g1 and g2 count 0
+// none, when the look-up fails or when the stored value is not a number from
+// 0 to 100. s1 is always looked up; s2, g1 and g2 count 0
 // strokes when empty.
 int LookupComboScore(std::string_view s1, std::string_view s2, std::string_view g1, std::string_view g2,
                      StrokeCache* cache = nullptr);

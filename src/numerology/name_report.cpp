@@ -32,7 +32,7 @@ bool Require(const std::string& typed, const char* message, std::string& into) {
 
 int LunarNumber(const std::string& text) {
   std::optional<int> n = ParseInt(text);
-  if (!n) throw GeneralError("'" + text + "' is not a valid integer value");
+  if (!n) throw InvalidInput("'" + text + "' is not a valid integer value", InvalidNumberMessage(text));
   return *n;
 }
 
@@ -73,7 +73,8 @@ void RunNameAnalysis(const NameInputs& in, AnalysisState& state, Pane& pane, int
     // A lunar date that does not exist would convert to 0001-01-01 and give a
     // report of someone born two thousand years ago; it is refused like a
     // Gregorian date that does not exist.
-    if (!calendar::IsValidLunarDate(lunarInput)) throw GeneralError("'" + state.dateText + "' is not a valid date");
+    if (!calendar::IsValidLunarDate(lunarInput))
+      throw InvalidInput("'" + state.dateText + "' is not a valid date", InvalidDateMessage(state.dateText));
     const std::string solar = FormatDate(calendar::LunarToSolar(lunarInput));
     state.dateText = solar;
     state.year = ByteCopy(solar, 0, 4);

@@ -19,6 +19,8 @@
 #include <memory>
 
 #include "app/Unt_Main.h"
+#include "app/command_runner.h"
+#include "core/error.h"
 #include "app/report_text.h"
 #include "core/qt/qtext.h"
 #include "numerology/name_report.h"
@@ -369,12 +371,39 @@ TEST_F(MainWindowTest, OpenRecordLoadsGbkLinesIntoTheHiddenPane) {
   EXPECT_TRUE(recorders.info.messages.empty());
 }
 
-TEST_F(MainWindowTest, ErrorsReachTheGeneralErrorBoxAndCancelsAreSilent) {
-  EnterBirth(u"张"_s, u"三"_s, u"1980"_s, u"2"_s, u"30"_s);
-  Click(u"姓名详解"_s);
-  EXPECT_EQ(recorders.ui.errors, std::vector<QString>{u"'1980-2-30' is not a valid date"_s});
-  EXPECT_TRUE(window->OutputPane().Lines().empty());
-  EXPECT_FALSE(window->RzMemo1->isVisible());
+TEST_F(MainWindowTest, TypedDatesThatDoNotExistAreToldAndCancelsAreSilent) {
+  // A date or hour typed into the lists that is none is an input message
+  // in words for the user, not the general error box.
+  struct Case {
+    const char16_t *year, *month, *day, *hour;
+    const char* message;
+  } cases[] = {
+      {u"1980", u"2", u"30", u"子 0", "出生日期“1980-2-30”不存在，请检查年、月、日!"},
+      {u"1980", u"二", u"1", u"子 0", "出生日期“1980-二-1”不存在，请检查年、月、日!"},
+  };
+  for (const Case& c : cases) {
+    recorders.info.messages.clear();
+    EnterBirth(u"张"_s, u"三"_s, QString::fromUtf16(c.year), QString::fromUtf16(c.month), QString::fromUtf16(c.day));
+    window->Shour->setEditText(QString::fromUtf16(c.hour));
+    Click(u"姓名详解"_s);
+    EXPECT_TRUE(recorders.ui.errors.empty());
+    EXPECT_EQ(Utf8Lines(recorders.info.messages), U({c.message}));
+    EXPECT_TRUE(window->OutputPane().Lines().empty());
+    EXPECT_FALSE(window->RzMemo1->isVisible());
+  }
+  recorders.info.messages.clear();
+  EnterBirth(u"张"_s, u"三"_s, u"1984"_s, u"2"_s, u"4"_s);
+  window->Shour->setEditText(u"正午"_s);
+  Click(u"八字分析"_s);
+  EXPECT_TRUE(recorders.ui.errors.empty());
+  EXPECT_EQ(Utf8Lines(recorders.info.messages), U({"时辰“正午”无效，请选择0到23点中的一个时辰!"}));
+  window->Shour->setEditText(u"子 0"_s);
+
+  // Any other error still reaches the general error box.
+  recorders.info.messages.clear();
+  RunCommand(window.get(), [] { throw GeneralError("disk on fire"); });
+  EXPECT_EQ(recorders.ui.errors, std::vector<QString>{u"disk on fire"_s});
+  EXPECT_TRUE(recorders.info.messages.empty());
 
   // Without its number readings the report stops silently at the first of
   // them, keeping what it wrote.

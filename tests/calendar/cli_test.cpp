@@ -65,20 +65,24 @@ TEST_F(CalendarCli, LunarRangeCoversEveryDay) {
   EXPECT_EQ(RunCli("lunar --from 2000-01-01 --to 2000-12-31").lines.size(), 366u);
 }
 
-TEST_F(CalendarCli, SolarConvertsOrGivesYearOne) {
+TEST_F(CalendarCli, SolarConvertsOrRefuses) {
   struct Case {
     const char* args;
-    const char* out;
+    int status;
+    const char* out;  // nullptr: nothing on standard output
   };
+  // A lunar date that does not exist (day 0, a year outside the table, a
+  // leap month the year lacks) is refused with status 2, not answered with
+  // 0001-01-01.
   const Case cases[] = {
-      {"solar 2017 6 1 --leap", "2017-07-23"}, {"solar 2017 6 1", "2017-06-24"},
-      {"solar 2000 1 0", "2000-02-04"},        {"solar 1900 1 1", "0001-01-01"},
-      {"solar 2017 5 1 --leap", "0001-01-01"}, {"solar 2099 12 30", "2100-02-08"},
+      {"solar 2017 6 1 --leap", 0, "2017-07-23"}, {"solar 2017 6 1", 0, "2017-06-24"},
+      {"solar 2000 1 0", 2, nullptr},             {"solar 1900 1 1", 2, nullptr},
+      {"solar 2017 5 1 --leap", 2, nullptr},      {"solar 2099 12 30", 0, "2100-02-08"},
   };
   for (const Case& c : cases) {
     const CliRun r = RunCli(c.args);
-    EXPECT_EQ(r.status, 0) << c.args;
-    EXPECT_EQ(r.lines, std::vector<std::string>{c.out}) << c.args;
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_EQ(r.lines, c.out ? std::vector<std::string>{c.out} : std::vector<std::string>{}) << c.args;
   }
 }
 
@@ -134,7 +138,7 @@ TEST_F(CalendarCli, BadArgumentsGiveStatusTwo) {
       "solar 2000 1 1 --leap=1",
       "terms",
       "terms abc",
-      "terms 0",
+      "terms 10000",  // (one or two digits are a year 2000 + the number)
       "month 2000-13",
       "month 2000",
       "month --from 2001-01 --to 2000-12",

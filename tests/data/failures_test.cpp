@@ -53,6 +53,10 @@ TEST(DataFailures, TextsOutsideTheDialectAreRefusedBeforeSqlite) {
       {"select bh from word; select bh from word", "two statements"},
       {"select bh from word where", "missing condition"},
       {"select top x bh from word", "top without a number"},
+      // Found by the fuzz target: a count beyond the integer range escaped
+      // as std::out_of_range instead of a data error.
+      {"select top 144444444444444444444444444444 * from word", "top beyond the integer range"},
+      {"select top 1e3 * from word", "top with an exponent"},
       {"select bh from word where zi = \"a\"", "double-quoted text"},
       {"select bh, from word", "dangling comma"},
       {"update word set bh = 1", "not a select"},
@@ -64,6 +68,26 @@ TEST(DataFailures, TextsOutsideTheDialectAreRefusedBeforeSqlite) {
   for (const Case& c : cases) {
     EXPECT_THROW(TranslateJetSql(GbkToUtf8(c.sql)), DataError) << c.why << ": " << c.sql;
   }
+  // Found by the fuzz target: thousands of signs, parentheses or operators
+  // in a row overflowed the stack. Such a query is refused as too complex;
+  // the depths the program's queries use still translate.
+  const std::string deep[] = {
+      "select " + std::string(5000, '-') + "1 from word",
+      "select bh from word where " + std::string(5000, '(') + "bh = 1" + std::string(5000, ')'),
+      "select bh from word where " + [] {
+        std::string s;
+        for (int i = 0; i < 3000; ++i) s += "not ";
+        return s;
+      }() + "bh = 1",
+      "select bh from word where bh = 1" + [] {
+        std::string s;
+        for (int i = 0; i < 3000; ++i) s += " + 1";
+        return s;
+      }(),
+      std::string(3000, '(') + "select bh from word" + std::string(3000, ')'),
+  };
+  for (const std::string& sql : deep) EXPECT_THROW(TranslateJetSql(sql), DataError) << sql.substr(0, 60);
+  EXPECT_NO_THROW(TranslateJetSql("select bh from word where ((((bh = 1)))) and not not bh = --2 and bh + 1 + 2 + 3 > 4"));
 }
 
 TEST(DataFailures, ValueOfTheWrongTypeInAKeyColumn) {

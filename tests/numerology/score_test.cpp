@@ -182,7 +182,8 @@ TEST_F(ScoreTest, StoredCombinationScoreWins) {
   } cases[] = {
       {95, 95},          // higher than the computed 74
       {40, 40},          // lower: still the stored one, unchanged
-      {130, 130},        // whatever its size
+      {100, 100},        // the top of the scale
+      {130, 74},         // above 100: no score at all, so the point rules decide
       {0, 74},           // a stored 0 is no score
   };
   for (const Case& c : cases) {
