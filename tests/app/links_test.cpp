@@ -53,8 +53,8 @@ TEST(DesktopLinks, TheOpenersAnswerDecidesWhetherTheUserIsTold) {
     const char* script;  // nullptr: no xdg-open at all
     bool failed;
   } cases[] = {
-      {"the opener finds a program", "echo \"$1\" > '%LOG%'; exit 0", false},
-      {"the opener finds nothing for the link", "echo \"$1\" > '%LOG%'; exit 3", true},
+      {"the opener finds a program", "echo \"$1\" > '%LOG%.part'; /bin/mv '%LOG%.part' '%LOG%'; exit 0", false},
+      {"the opener finds nothing for the link", "echo \"$1\" > '%LOG%.part'; /bin/mv '%LOG%.part' '%LOG%'; exit 3", true},
       {"no opener and no browser", nullptr, true},
   };
   for (const Case& c : cases) {
@@ -62,8 +62,10 @@ TEST(DesktopLinks, TheOpenersAnswerDecidesWhetherTheUserIsTold) {
     std::filesystem::remove(dir.path() + "/xdg-open");
     std::filesystem::remove(log);
     if (c.script) {
+      // The script writes its log aside and renames it, so the test never
+      // reads a log that is created but not yet written.
       std::string body = c.script;
-      body.replace(body.find("%LOG%"), 5, log);
+      for (std::size_t at; (at = body.find("%LOG%")) != std::string::npos;) body.replace(at, 5, log);
       WriteScript(dir.path() + "/xdg-open", body);
     }
     ScopedPath path(dir.path());
