@@ -291,6 +291,31 @@ TEST_F(NamingWindowTest, RunFillsBothViewsAsTheEngineDoes) {
   }
 }
 
+// A surname typed and sent with Enter, or a field edited and then 马上起名
+// pressed from the keyboard, was never left: the run still reads the
+// combinations of what the fields hold.
+TEST_F(NamingWindowTest, RunUsesTheFieldsAsTypedEvenWhenNeverLeft) {
+  TFrmQiming& w = *window;
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  w.Xing->setFocus();
+  w.Xing->insert(u"张"_s);  // as an input method commits it
+  QTest::keyClick(w.Xing, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.ListBox1->count() > 0 || !w.MemoSuccess->toPlainText().isEmpty(); },
+                              20000))
+      << w.StatusLine->text().toStdString();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(w.CBCode->count(), 5);
+
+  // A minimum score typed and never left counts too.
+  w.ZuidiFee->setFocus();
+  w.ZuidiFee->setText(u"80"_s);
+  QTest::keyClick(w.ZuidiFee, Qt::Key_Return);
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(w.CBCode->count(), 4);
+  EXPECT_TRUE(recorders.info.messages.empty());
+}
+
 TEST_F(NamingWindowTest, LastRowOfFewerThanSixIsShown) {
   // Entry 10-6 reads 20 names: three full rows and two names in the fourth.
   EnterSurname(u"张"_s);

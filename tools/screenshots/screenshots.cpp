@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSetupDialog>
@@ -30,6 +31,7 @@
 #include "app/app_end.h"
 #include "app/application.h"
 #include "app/ui_services.h"
+#include "naming/ui/BaobeiMain.h"
 #include "numerology/ui/NameMain.h"
 
 using namespace Qt::StringLiterals;
@@ -86,6 +88,7 @@ class Shooter : public lumeno::app::UiServices {
     showing_.insert(&dialog);
     dialog.show();
     Settle();
+    if (auto* naming = qobject_cast<lumeno::naming::TFrmQiming*>(&dialog)) ShowNamingRun(*naming);
     Shot(&dialog);
     dialog.hide();
     showing_.remove(&dialog);
@@ -113,6 +116,19 @@ class Shooter : public lumeno::app::UiServices {
   }
 
  private:
+  // The naming window is worth seeing with names in it: a run for 张 with
+  // the window's defaults, the first high-score name selected.
+  static void ShowNamingRun(lumeno::naming::TFrmQiming& window) {
+    if (!window.Xing->text().isEmpty() || window.ListBox1->count() > 0) return;
+    window.Xing->setText(u"张"_s);
+    window.XingExit();
+    window.Button1->click();
+    for (int i = 0; i < 100 && window.RunInProgress(); ++i) Settle(100);
+    Settle(2200);  // 停止起名 and the status line settle
+    if (window.ListBox1->count() > 0) window.ListBox1->setCurrentRow(0);
+    Settle(150);
+  }
+
   QString folder_;
   QSet<QString> taken_;
   QSet<QWidget*> showing_;

@@ -166,6 +166,7 @@ void TFrmQiming::BuildLayout() {
   buttons->setSpacing(6);
   for (QPushButton* b : {Button1, Button3, Button4, Button2}) {
     b->setAutoDefault(false);
+    b->setDefault(b == Button1);  // Enter in a field starts a run
     b->setFixedSize(96, 26);
     buttons->addWidget(b);
   }
@@ -300,6 +301,7 @@ void TFrmQiming::RebuildCombinationList() {
   if (surname.empty()) return;
   if (adoTem_.ConnectionString().empty()) adoTem_.SetConnectionString(data::OwnRorurozConnectionString());
   const std::vector<std::string> entries = BuildCombinationList(adoTem_, surname, Settings());
+  listInputs_ = ListInputs();
   CBCode->clear();
   CBCode->addItem(GbkToQString(kAutomatic));
   for (const std::string& e : entries) CBCode->addItem(GbkToQString(e));
@@ -307,6 +309,12 @@ void TFrmQiming::RebuildCombinationList() {
 }
 
 void TFrmQiming::XingExit() { RebuildCombinationList(); }
+
+std::string TFrmQiming::ListInputs() const {
+  // The boxes and lists rebuild the list as soon as they change; the fields
+  // typed in do when they are left.
+  return QStringToGbk(Xing->text()) + '\n' + QStringToGbk(Gudingzi->text()) + '\n' + QStringToGbk(ZuidiFee->text());
+}
 
 void TFrmQiming::CBXingshiClick() {
   const bool one = CBXingshi->currentIndex() == 1;
@@ -339,6 +347,13 @@ void TFrmQiming::SorcssExit() {
 }
 
 void TFrmQiming::Button1Click() {
+  // Started with Enter, the field typed in has not been left; when what it
+  // holds is not what the combination list was built for, it is left now.
+  if (QWidget* field = focusWidget(); field && ListInputs() != listInputs_) {
+    if (field == Xing) XingExit();
+    else if (field == Gudingzi) RebuildCombinationList();  // a bad character is reported just below
+    else if (field == ZuidiFee) ZuidiFeeExit();
+  }
   const NamingSettings settings = Settings();
   if (Trim(settings.surname).empty()) {
     data::ShowInfo("姓不能为空!");

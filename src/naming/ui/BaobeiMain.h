@@ -112,6 +112,8 @@ class TFrmQiming : public QDialog {
   void Wire();
   // BuildCombinationList for the trimmed surname when it is not empty.
   void RebuildCombinationList();
+  // What the fields typed in that the combination list follows hold now.
+  std::string ListInputs() const;
   // Called on the worker thread: queues a batch for the window.
   void TakeBatch(RunBatch&& batch);
   // Shows queued batches for at most kDrainBudgetMs, then yields to the
@@ -125,6 +127,7 @@ class TFrmQiming : public QDialog {
   void CloseQueries();
 
   data::Query adoTem_;  // the window's own query for strokes and combinations
+  std::string listInputs_;  // ListInputs() when the list was last built
   std::mutex pendingMutex_;         // guards pending_ and drainPosted_
   std::deque<RunBatch> pending_;    // batches handed over, not yet shown
   bool drainPosted_ = false;        // a drain is queued or under way
