@@ -4,7 +4,6 @@
 // sex conditions give boys boys' characters and girls girls'.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -14,6 +13,7 @@
 #include "data/query.h"
 #include "support/fixture_db.h"
 #include "support/paths.h"
+#include "support/tsv.h"
 
 namespace lumeno::data {
 namespace {
@@ -28,19 +28,9 @@ bool IsGb2312Hanzi(const std::string& gbk) {
 
 // The characters (GBK) of the first column of a rule file.
 std::set<std::string> RuleCharacters(const std::string& file) {
-  std::ifstream in(lumeno::testing::SourceDir() + "/refdata/rules/" + file);
-  EXPECT_TRUE(in) << file;
   std::set<std::string> out;
-  std::string line;
-  bool header = true;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    if (header) {
-      header = false;
-      continue;
-    }
-    out.insert(Utf8ToGbk(line.substr(0, line.find('\t'))));
-  }
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/refdata/rules/" + file))
+    out.insert(Utf8ToGbk(f[0]));
   return out;
 }
 

@@ -17,6 +17,7 @@
 #include "data/query.h"
 #include "support/fixture_db.h"
 #include "support/paths.h"
+#include "support/tsv.h"
 
 namespace lumeno::data {
 namespace {
@@ -26,32 +27,6 @@ std::string Show(const std::string& gbk) { return GbkToUtf8(gbk); }
 constexpr const char* kCandidates = "select zi,px + 551 as px,id,nan,nv,wuhang from word where 1 = 1 and Aflag is null ";
 const char* const kBoysStrict = " and (xb = '男' or nan = 1 or xb = '1') ";
 const char* const kGirlsStrict = " and (xb = '女' or nv = 1 or xb = '1' or xb = '0') ";
-
-// The fields of the lines of a UTF-8 tab-separated file after its header,
-// '#' lines skipped.
-std::vector<std::vector<std::string>> ReadTable(const std::string& path) {
-  std::ifstream in(path);
-  EXPECT_TRUE(in) << path;
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  bool header = true;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    if (header) {
-      header = false;
-      continue;
-    }
-    std::vector<std::string> f;
-    for (std::size_t pos = 0;;) {
-      std::size_t tab = line.find('\t', pos);
-      f.push_back(line.substr(pos, tab == std::string::npos ? std::string::npos : tab - pos));
-      if (tab == std::string::npos) break;
-      pos = tab + 1;
-    }
-    rows.push_back(std::move(f));
-  }
-  return rows;
-}
 
 class NamingContent : public ::testing::Test {
  protected:
@@ -151,9 +126,9 @@ TEST_F(NamingContent, FamiliarCharactersComeFirstAndPolyphonesCarryTheirNameRead
 // them falls back to the rule.
 TEST_F(NamingContent, ElementFactsCoverCandidatesAndTheFirstLevelOfTheGeneralList) {
   std::set<std::string> facts;
-  for (const auto& f : ReadTable(lumeno::testing::SourceDir() + "/refdata/rules/element_facts.tsv")) facts.insert(f[0]);
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/refdata/rules/element_facts.tsv")) facts.insert(f[0]);
   std::vector<std::string> missing;
-  for (const auto& f : ReadTable(lumeno::testing::SourceDir() + "/refdata/rules/name_candidates.tsv"))
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/refdata/rules/name_candidates.tsv"))
     if (!facts.count(f[0])) missing.push_back(f[0]);
   EXPECT_TRUE(missing.empty()) << missing.size() << " candidates without a fact, first " << missing.front();
   // The Unihan extract: the column kTGH holds "2013:N".

@@ -4,7 +4,6 @@
 // the same place, as those rows.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -14,6 +13,7 @@
 #include "data/query.h"
 #include "support/fixture_db.h"
 #include "support/paths.h"
+#include "support/tsv.h"
 
 namespace lumeno::data {
 namespace {
@@ -24,35 +24,9 @@ struct WordRow {
   bool further = false;  // a further traditional form (Aflag 2)
 };
 
-// The tab-separated fields of the lines of a file after its header line,
-// '#' lines skipped.
-std::vector<std::vector<std::string>> ReadTable(const std::string& path) {
-  std::ifstream in(path);
-  EXPECT_TRUE(in) << "cannot read " << path;
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  bool header = true;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    if (header) {
-      header = false;
-      continue;
-    }
-    std::vector<std::string> f;
-    for (std::size_t pos = 0;;) {
-      std::size_t tab = line.find('\t', pos);
-      f.push_back(line.substr(pos, tab == std::string::npos ? std::string::npos : tab - pos));
-      if (tab == std::string::npos) break;
-      pos = tab + 1;
-    }
-    rows.push_back(std::move(f));
-  }
-  return rows;
-}
-
 std::vector<WordRow> ReadBaseline() {
   std::vector<WordRow> rows;
-  for (const auto& f : ReadTable(lumeno::testing::SourceDir() + "/tests/word_content/word_rows_unihan15.tsv")) {
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/tests/word_content/word_rows_unihan15.tsv")) {
     if (f.size() != 5) {
       ADD_FAILURE() << "bad baseline line starting " << f[0];
       continue;
@@ -65,7 +39,7 @@ std::vector<WordRow> ReadBaseline() {
 // The first column of a rule file (UTF-8 characters).
 std::set<std::string> RuleCharacters(const std::string& file) {
   std::set<std::string> out;
-  for (const auto& f : ReadTable(lumeno::testing::SourceDir() + "/refdata/rules/" + file)) out.insert(f[0]);
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/refdata/rules/" + file)) out.insert(f[0]);
   return out;
 }
 
@@ -76,7 +50,7 @@ TEST(WordBaseline, EveryRowMatchesTheRowsBuiltFromUnihan) {
   const std::set<std::string> countedWithComponent = RuleCharacters("component_strokes.tsv");
   ASSERT_FALSE(countedWithComponent.empty());
   std::map<std::string, std::string> elementFacts;
-  for (const auto& f : ReadTable(lumeno::testing::SourceDir() + "/refdata/rules/element_facts.tsv"))
+  for (const auto& f : lumeno::testing::ReadTsv(lumeno::testing::SourceDir() + "/refdata/rules/element_facts.tsv"))
     if (f.size() >= 2) elementFacts[f[0]] = f[1];
   ASSERT_FALSE(elementFacts.empty());
   ResultSet shipped = RunQuery(DatabaseFile::Roruroz, "select zi,ft,bh,wuhang,Aflag from word");

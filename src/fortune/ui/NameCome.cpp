@@ -61,8 +61,8 @@ TFrmNameCome::TFrmNameCome(QWidget* parent)
   cbxSurname->setEditText(QString());
 
   // A choice from the list, and Enter in the field, search as the button does.
-  connect(cbxSurname, &QComboBox::activated, this, [this] { app::RunCommand(this, [this] { CmdSearch(); }); });
-  connect(search, &QPushButton::clicked, this, [this] { app::RunCommand(this, [this] { CmdSearch(); }); });
+  app::ConnectCommand(cbxSurname, &QComboBox::activated, this, &TFrmNameCome::CmdSearch);
+  app::ConnectCommand(search, &QPushButton::clicked, this, &TFrmNameCome::CmdSearch);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   resize(520, 420);
   cbxSurname->setFocus();

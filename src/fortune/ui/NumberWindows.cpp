@@ -96,8 +96,8 @@ TNumberWindow::TNumberWindow(const Texts& texts, QWidget* parent) : QDialog(pare
     outer->addWidget(note);
   }
 
-  connect(edtmun, &QLineEdit::returnPressed, this, [this] { app::RunCommand(this, [this] { CmdAnalyse(); }); });
-  connect(analyse, &QPushButton::clicked, this, [this] { app::RunCommand(this, [this] { CmdAnalyse(); }); });
+  app::ConnectCommand(edtmun, &QLineEdit::returnPressed, this, &TNumberWindow::CmdAnalyse);
+  app::ConnectCommand(analyse, &QPushButton::clicked, this, &TNumberWindow::CmdAnalyse);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   setFixedWidth(480);
   setMinimumHeight(330);
@@ -168,7 +168,7 @@ TFormQQpeidui::TFormQQpeidui(QWidget* parent) : QDialog(parent, Qt::Dialog | kTo
   groupLayout->addWidget(ResultLabel, 1);
   outer->addWidget(group, 1);
 
-  connect(analyse, &QPushButton::clicked, this, [this] { app::RunCommand(this, [this] { CmdAnalyse(); }); });
+  app::ConnectCommand(analyse, &QPushButton::clicked, this, &TFormQQpeidui::CmdAnalyse);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   setFixedWidth(440);
   setMinimumHeight(250);

@@ -76,17 +76,14 @@ TFormHuangdao::TFormHuangdao(QWidget* parent)
     auto* button = new QPushButton(QString::fromUtf16(c.caption), this);
     button->setAutoDefault(false);
     button->setFixedSize(64, 24);
-    auto command = c.command;
-    connect(button, &QPushButton::clicked, this,
-            [this, command] { app::RunCommand(this, [this, command] { (this->*command)(); }); });
+    app::ConnectCommand(button, &QPushButton::clicked, this, c.command);
     inputs->addWidget(button);
   }
   inputs->addStretch(1);
   outer->addLayout(inputs);
   // Enter in a date input looks the day up, as 测算 does.
   for (QComboBox* box : {CbYear, CbMonth, CbDay})
-    connect(box->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { app::RunCommand(this, [this] { CmdLookUp(); }); });
+    app::ConnectCommand(box->lineEdit(), &QLineEdit::returnPressed, this, &TFormHuangdao::CmdLookUp);
 
   // 当日统览： and the overview line.
   auto* overviewRow = new QHBoxLayout();

@@ -107,9 +107,7 @@ TFormJiri::TFormJiri(QWidget* parent)
     auto* button = new QPushButton(QString::fromUtf16(c.caption), this);
     button->setAutoDefault(false);
     button->setFixedSize(64, 24);
-    auto command = c.command;
-    connect(button, &QPushButton::clicked, this,
-            [this, command] { app::RunCommand(this, [this, command] { (this->*command)(); }); });
+    app::ConnectCommand(button, &QPushButton::clicked, this, c.command);
     inputs->addWidget(button);
   }
   inputs->addStretch(1);

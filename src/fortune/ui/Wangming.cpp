@@ -52,8 +52,8 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent, Qt::Dialog | kTool
   lines->addStretch(1);
   outer->addWidget(group, 1);
 
-  connect(edtName, &QLineEdit::returnPressed, this, [this] { app::RunCommand(this, [this] { CmdAnalyse(); }); });
-  connect(analyse, &QPushButton::clicked, this, [this] { app::RunCommand(this, [this] { CmdAnalyse(); }); });
+  app::ConnectCommand(edtName, &QLineEdit::returnPressed, this, &TFrmWangming::CmdAnalyse);
+  app::ConnectCommand(analyse, &QPushButton::clicked, this, &TFrmWangming::CmdAnalyse);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   setFixedWidth(440);
   setMinimumHeight(180);

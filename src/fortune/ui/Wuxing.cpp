@@ -47,8 +47,8 @@ TFrmWuxing::TFrmWuxing(QWidget* parent)
   grid->addWidget(edtResult, 1, 1);
   grid->addWidget(close, 1, 2);
 
-  connect(edtInput, &QLineEdit::returnPressed, this, [this] { app::RunCommand(this, [this] { CmdLookUp(); }); });
-  connect(lookUp, &QPushButton::clicked, this, [this] { app::RunCommand(this, [this] { CmdLookUp(); }); });
+  app::ConnectCommand(edtInput, &QLineEdit::returnPressed, this, &TFrmWuxing::CmdLookUp);
+  app::ConnectCommand(lookUp, &QPushButton::clicked, this, &TFrmWuxing::CmdLookUp);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   setFixedSize(sizeHint().expandedTo(QSize(330, 0)));
   edtInput->setFocus();

@@ -235,27 +235,24 @@ void TFrmQiming::BuildLayout() {
 }
 
 void TFrmQiming::Wire() {
-  auto command = [this](void (TFrmQiming::*handler)()) {
-    return [this, handler] { app::RunCommand(this, [this, handler] { (this->*handler)(); }); };
-  };
   for (QLineEdit* edit : {Xing, Gudingzi, ZuidiFee, Sorcss}) edit->installEventFilter(this);
-  connect(CBXingshi, &QComboBox::activated, this, command(&TFrmQiming::CBXingshiClick));
-  connect(CBFeeXX, &QCheckBox::clicked, this, command(&TFrmQiming::CBFeeXXClick));
+  app::ConnectCommand(CBXingshi, &QComboBox::activated, this, &TFrmQiming::CBXingshiClick);
+  app::ConnectCommand(CBFeeXX, &QCheckBox::clicked, this, &TFrmQiming::CBFeeXXClick);
   // The list depends on the sex (two-character surnames) and on the fixed
   // character's box and place too, so it follows them as well.
-  connect(CBsex, &QComboBox::activated, this, command(&TFrmQiming::XingExit));
-  connect(CBzhishukongz, &QCheckBox::clicked, this, command(&TFrmQiming::XingExit));
-  connect(CBdijizi, &QComboBox::activated, this, command(&TFrmQiming::XingExit));
+  app::ConnectCommand(CBsex, &QComboBox::activated, this, &TFrmQiming::XingExit);
+  app::ConnectCommand(CBzhishukongz, &QCheckBox::clicked, this, &TFrmQiming::XingExit);
+  app::ConnectCommand(CBdijizi, &QComboBox::activated, this, &TFrmQiming::XingExit);
   connect(Sorcss, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (std::optional<int> t = PickThresholdOf(QStringToGbk(text))) control_.pickThreshold = *t;
   });
-  connect(Button1, &QPushButton::clicked, this, command(&TFrmQiming::Button1Click));
-  connect(Button3, &QPushButton::clicked, this, command(&TFrmQiming::Button3Click));
-  connect(Button2, &QPushButton::clicked, this, command(&TFrmQiming::Button2Click));
-  connect(Button4, &QPushButton::clicked, this, command(&TFrmQiming::Button4Click));
-  connect(BaziButton, &QPushButton::clicked, this, command(&TFrmQiming::BaziButtonClick));
+  app::ConnectCommand(Button1, &QPushButton::clicked, this, &TFrmQiming::Button1Click);
+  app::ConnectCommand(Button3, &QPushButton::clicked, this, &TFrmQiming::Button3Click);
+  app::ConnectCommand(Button2, &QPushButton::clicked, this, &TFrmQiming::Button2Click);
+  app::ConnectCommand(Button4, &QPushButton::clicked, this, &TFrmQiming::Button4Click);
+  app::ConnectCommand(BaziButton, &QPushButton::clicked, this, &TFrmQiming::BaziButtonClick);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { app::RunCommand(this, [this] { ShowSelectedDetails(); }); });
+  app::ConnectCommand(ListBox1, &QListWidget::currentRowChanged, this, &TFrmQiming::ShowSelectedDetails);
 }
 
 bool TFrmQiming::eventFilter(QObject* watched, QEvent* event) {
