@@ -186,7 +186,9 @@ TEST(DatabaseFiles, ACommandWhoseFileIsMissingOrDamagedFailsWithTheMessage) {
       EXPECT_NE(r.err.find(U8(c.inMessage)), std::string::npos) << r.err;
       EXPECT_NE(r.err.find("./lumeno.sh run"), std::string::npos);
       // The message names only the files the command reads.
-      if (c.args.rfind("bazi", 0) == 0) EXPECT_EQ(r.err.find("Roruroz.dll"), std::string::npos);
+      if (c.args.rfind("bazi", 0) == 0) {
+        EXPECT_EQ(r.err.find("Roruroz.dll"), std::string::npos);
+      }
     } else {
       EXPECT_EQ(r.err, "");
     }
