@@ -174,10 +174,16 @@ TEST_F(NamingWindowTest, ControlsAndTheirDefaults) {
   EXPECT_TRUE(w.MemoSuccess->isReadOnly());
   EXPECT_FALSE(w.BaziButton->toolTip().isEmpty());
   // Nothing clipped: every caption fits its control.
-  for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
-    if (!b->text().isEmpty()) EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
-  for (QLabel* l : w.findChildren<QLabel*>())
-    if (!l->text().isEmpty() && !l->wordWrap()) EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+  for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) {
+    if (!b->text().isEmpty()) {
+      EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+    }
+  }
+  for (QLabel* l : w.findChildren<QLabel*>()) {
+    if (!l->text().isEmpty() && !l->wordWrap()) {
+      EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+    }
+  }
   // The surname field takes one or two Chinese characters only.
   w.Xing->clear();
   for (QChar ch : u"a张'欧阳"_s) {
