@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/paths.h"
+#include "support/run_cli.h"
 
 namespace {
 
@@ -20,24 +21,9 @@ struct CliRun {
 
 std::string Cli() { return lumeno::testing::BinDir() + "/lumeno-cli"; }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 CliRun RunCli(const std::string& args) {
-  static const std::string out = std::filesystem::temp_directory_path() / "lumeno-almanac-cli.out";
-  static const std::string err = std::filesystem::temp_directory_path() / "lumeno-almanac-cli.err";
-  CliRun run;
-  const int rc = std::system(("'" + Cli() + "' " + args + " >'" + out + "' 2>'" + err + "'").c_str());
-  run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  run.out = ReadLines(out);
-  run.err = ReadLines(err);
-  std::filesystem::remove(out);
-  std::filesystem::remove(err);
-  return run;
+  const lumeno::testing::CliRun r = lumeno::testing::RunCliProgram(args);
+  return {r.status, lumeno::testing::Lines(r.out), lumeno::testing::Lines(r.err)};
 }
 
 std::string S(const char8_t* utf8) { return reinterpret_cast<const char*>(utf8); }

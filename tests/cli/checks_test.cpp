@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "core/gbk.h"
-#include "run_cli.h"
+#include "support/run_cli.h"
 
 namespace lumeno {
 namespace {

@@ -16,6 +16,7 @@
 #include "fortune/numbers.h"
 #include "support/fixture_db.h"
 #include "support/paths.h"
+#include "support/run_cli.h"
 
 namespace lumeno::fortune {
 namespace {
@@ -26,20 +27,6 @@ struct CliRun {
   int status = -1;
   std::vector<std::string> out, err;  // lines, UTF-8
 };
-
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return lines;
-  std::string all;
-  char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) all.append(buffer, n);
-  std::fclose(f);
-  std::istringstream in(all);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // GBK literal to the UTF-8 the command line writes.
 std::string U(const std::string& gbk) { return GbkToUtf8(gbk); }
@@ -76,20 +63,14 @@ class FortuneCli : public ::testing::Test {
 
   // Runs the copy with `args` (GBK literals, each quoted for the shell).
   static CliRun Run(const std::vector<std::string>& args) {
-    std::string command = "'" + dir_->path() + "/lumeno-cli'";
+    std::string line;
     for (const std::string& a : args) {
       std::string quoted;
       for (char c : U(a)) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-      command += " '" + quoted + "'";
+      line += " '" + quoted + "'";
     }
-    const std::string out = dir_->path() + "/out", err = dir_->path() + "/err";
-    command += " > '" + out + "' 2> '" + err + "'";
-    CliRun r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadLines(out);
-    r.err = ReadLines(err);
-    return r;
+    const lumeno::testing::CliRun r = lumeno::testing::RunCliProgram(line, dir_->path() + "/lumeno-cli");
+    return {r.status, lumeno::testing::Lines(r.out), lumeno::testing::Lines(r.err)};
   }
 
   static lumeno::testing::TempDir* dir_;

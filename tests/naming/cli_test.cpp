@@ -12,6 +12,7 @@
 #include "naming/combination.h"
 #include "naming_fixture.h"
 #include "support/paths.h"
+#include "support/run_cli.h"
 
 namespace lumeno::naming {
 namespace {
@@ -41,25 +42,8 @@ class NamesCli : public ::testing::Test {
 
   // Arguments are UTF-8 (the program's default), joined as a shell line.
   static CliRun Run(const std::string& args) {
-    const std::string errFile = dir_->path() + "/stderr.txt";
-    const std::string command = "'" + dir_->path() + "/lumeno-cli' names " + args + " 2>'" + errFile + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::string out;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int rc = pclose(pipe);
-    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) run.out.push_back(line);
-    FILE* err = fopen(errFile.c_str(), "rb");
-    if (err) {
-      while ((n = fread(buffer, 1, sizeof buffer, err)) > 0) run.err.append(buffer, n);
-      fclose(err);
-    }
-    return run;
+    const lumeno::testing::CliRun r = lumeno::testing::RunCliProgram("names " + args, dir_->path() + "/lumeno-cli");
+    return {r.status, lumeno::testing::Lines(r.out), r.err};
   }
   static std::string S(const char8_t* utf8) { return reinterpret_cast<const char*>(utf8); }
 

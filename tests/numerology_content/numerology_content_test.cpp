@@ -14,19 +14,10 @@
 #include "numerology/grids.h"
 #include "numerology/name_report.h"
 #include "numerology/score.h"
+#include "triples.h"
 
 namespace lumeno::numerology {
 namespace {
-
-constexpr const char* kElements[] = {"金", "木", "水", "火", "土"};
-
-std::vector<std::string> AllTriples() {
-  std::vector<std::string> out;
-  for (const char* h : kElements)
-    for (const char* p : kElements)
-      for (const char* e : kElements) out.push_back(std::string(h) + p + e);
-  return out;
-}
 
 int StoredScore(int s1, int s2, int g1, int g2) {
   return data::RunQuery(data::DatabaseFile::Roruroz,

@@ -14,19 +14,10 @@
 #include "core/text.h"
 #include "data/query.h"
 #include "numerology/score.h"
+#include "triples.h"
 
 namespace lumeno::numerology {
 namespace {
-
-constexpr const char* kElements[] = {"金", "木", "水", "火", "土"};
-
-std::vector<std::string> AllTriples() {
-  std::vector<std::string> out;
-  for (const char* h : kElements)
-    for (const char* p : kElements)
-      for (const char* e : kElements) out.push_back(std::string(h) + p + e);
-  return out;
-}
 
 // The characters of a GBK text, each as its bytes.
 std::vector<std::string> Chars(const std::string& gbk) {

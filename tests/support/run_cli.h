@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/fixture_db.h"
 #include "support/paths.h"
@@ -16,6 +17,14 @@ struct CliRun {
   int status = -1;
   std::string out, err;
 };
+
+// The lines of a text, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 inline std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
