@@ -74,6 +74,16 @@ int LuckStartAge(const BirthMoment& birth, bool forward) {
   return a;
 }
 
+std::array<std::string, 8> PillarElements(const FourPillars& pillars) {
+  std::array<std::string, 8> elements;
+  const GanZhi order[4] = {pillars.year, pillars.month, pillars.day, pillars.hour};
+  for (int i = 0; i < 4; ++i) {
+    elements[2 * i] = LookupElement(std::string(HeavenlyStemNames[order[i].stem]));
+    elements[2 * i + 1] = LookupElement(std::string(EarthlyBranchNames[order[i].branch]));
+  }
+  return elements;
+}
+
 ElementTally ElementCounts(const std::array<std::string, 8>& elements) {
   static const char* const kOrder[] = {"金", "木", "水", "火", "土"};
   ElementTally t;
@@ -126,10 +136,7 @@ BaziChart ComputeBaziChart(const BirthMoment& birth, const FourPillars& pillars)
 
   // Elements of the eight characters.
   const GanZhi order[4] = {pillars.year, pillars.month, pillars.day, pillars.hour};
-  for (int i = 0; i < 4; ++i) {
-    c.elements[2 * i] = LookupElement(std::string(HeavenlyStemNames[order[i].stem]));
-    c.elements[2 * i + 1] = LookupElement(std::string(EarthlyBranchNames[order[i].branch]));
-  }
+  c.elements = PillarElements(pillars);
   for (int i = 0; i < 4; ++i) {
     if (i) c.elementText += "   ";
     c.elementText += c.elements[2 * i] + c.elements[2 * i + 1];

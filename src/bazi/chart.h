@@ -35,6 +35,9 @@ std::array<int, 4> HiddenStemColumns(const BirthMoment& birth, const FourPillars
 std::string LookupTenGod(int dayStem, int otherStem);
 std::string LookupNayin(const GanZhi& pillar);
 std::string LookupElement(const std::string& character);
+// The elements of the eight characters (year stem, year branch, ... hour
+// branch), each looked up as LookupElement does.
+std::array<std::string, 8> PillarElements(const FourPillars& pillars);
 
 GanZhi ConceptionPillar(const GanZhi& monthPillar);
 // Forward for a man of a yang year stem or a woman of a yin one.

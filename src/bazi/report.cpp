@@ -48,12 +48,7 @@ std::string GridRow(const std::string& head, int row, int startAge, CellText cel
 
 }  // namespace
 
-BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
-  const std::string surname = Trim(in.surname);
-  if (surname.empty()) {
-    data::ShowInfo("姓不能为空!");
-    return BaziOutcome::SurnameMissing;
-  }
+std::optional<CheckedBirth> CheckBirth(const BaziInputs& in) {
   const struct {
     const std::string& text;
     const char* message;
@@ -64,18 +59,18 @@ BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
   for (const auto& c : checks) {
     if (Trim(c.text).empty()) {
       data::ShowInfo(c.message);
-      return BaziOutcome::Refused;
+      return std::nullopt;
     }
   }
 
   const NormalisedDate date = NormaliseBirthDate(in.calendarIndex, in.year, in.month, in.day);
   if (date.problem == BirthDateProblem::LunarDateRejected) {
     data::ShowInfo("这个农历日期不存在，请检查年、月、日（农历可用1901年至2099年）!");
-    return BaziOutcome::Refused;
+    return std::nullopt;
   }
   if (date.problem == BirthDateProblem::OutOfRange) {
     data::ShowInfo("出生日期超出了历法范围，请输入1900年1月31日至2100年12月31日之间的日期!");
-    return BaziOutcome::Refused;
+    return std::nullopt;
   }
   const int hour = HourOfHourItem(in.hourItem);
   if (hour < 0)
@@ -84,9 +79,22 @@ BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
   const auto pillars = ComputeFourPillars(birth.year, birth.month, birth.day, birth.hour);
   if (!pillars) {
     data::ShowInfo("请检查输入数据是否出错！");
-    return BaziOutcome::Refused;
+    return std::nullopt;
   }
-  const BaziChart chart = ComputeBaziChart(birth, *pillars);
+  return CheckedBirth{birth, *pillars};
+}
+
+BaziOutcome BaziReport(const BaziInputs& in, Pane& pane, int currentYear) {
+  const std::string surname = Trim(in.surname);
+  if (surname.empty()) {
+    data::ShowInfo("姓不能为空!");
+    return BaziOutcome::SurnameMissing;
+  }
+  const std::optional<CheckedBirth> checked = CheckBirth(in);
+  if (!checked) return BaziOutcome::Refused;
+  const BirthMoment& birth = checked->moment;
+  const int hour = birth.hour;
+  const BaziChart chart = ComputeBaziChart(birth, checked->pillars);
   const int y = chart.gregorianYear;
   const int l = chart.lunarYear;
   const int a = chart.startAge;

@@ -1,7 +1,9 @@
 #pragma once
 // The eight-character report: the command behind 八字分析.
+#include <optional>
 #include <string>
 
+#include "bazi/pillars.h"
 #include "core/pane.h"
 
 namespace lumeno::bazi {
@@ -17,6 +19,16 @@ enum class BaziOutcome {
   SurnameMissing,  // refused because the surname is empty (the window focuses it)
   Stopped,         // a bone-weight statement could not run: the report stops after its heading
 };
+
+// The birth moment and the four pillars of the birth inputs (the surname
+// aside), checked in the report's order: nothing when a check fails, its
+// message shown through ShowInfo; an hour item that is none raises
+// InvalidInput. The report and 按八字补五行 of the naming window share it.
+struct CheckedBirth {
+  BirthMoment moment;
+  FourPillars pillars;
+};
+std::optional<CheckedBirth> CheckBirth(const BaziInputs& in);
 
 // Checks the inputs in their fixed order, builds the birth moment, the
 // pillars, the chart and the readings and writes the report into `pane`.

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "bazi/chart.h"
-#include "bazi/pillars.h"
-#include "core/error.h"
-#include "core/text.h"
+#include "bazi/report.h"
 #include "data/info.h"
 
 namespace lumeno::naming {
@@ -36,42 +34,19 @@ ElementBalance BalanceOfCounts(const std::array<int, kElementCount>& counts) {
 }
 
 std::optional<ElementBalance> BirthElementBalance(const BirthFields& birth) {
-  const struct {
-    const std::string& text;
-    const char* message;
-  } checks[] = {{birth.year, "请选择出生年!"},
-                {birth.month, "请选择出生月!"},
-                {birth.day, "请选择出生日!"},
-                {birth.hourItem, "请选择出生小时!"}};
-  for (const auto& c : checks) {
-    if (Trim(c.text).empty()) {
-      data::ShowInfo(c.message);
-      return std::nullopt;
-    }
-  }
-  const bazi::NormalisedDate date = bazi::NormaliseBirthDate(birth.calendarIndex, birth.year, birth.month, birth.day);
-  if (date.problem == bazi::BirthDateProblem::LunarDateRejected) {
-    data::ShowInfo("这个农历日期不存在，请检查年、月、日（农历可用1901年至2099年）!");
-    return std::nullopt;
-  }
-  if (date.problem == bazi::BirthDateProblem::OutOfRange) {
-    data::ShowInfo("出生日期超出了历法范围，请输入1900年1月31日至2100年12月31日之间的日期!");
-    return std::nullopt;
-  }
-  const int hour = bazi::HourOfHourItem(birth.hourItem);
-  if (hour < 0)
-    throw InvalidInput("'" + Trim(birth.hourItem) + "' is not a valid hour", InvalidHourMessage(Trim(birth.hourItem)));
-  const bazi::BirthMoment moment = bazi::MakeBirthMoment(date, hour, birth.minute, birth.sex);
-  const std::optional<bazi::FourPillars> pillars =
-      bazi::ComputeFourPillars(moment.year, moment.month, moment.day, moment.hour);
-  if (!pillars) {
-    data::ShowInfo("请检查输入数据是否出错！");
-    return std::nullopt;
-  }
-  const bazi::BaziChart chart = bazi::ComputeBaziChart(moment, *pillars);
+  bazi::BaziInputs inputs;
+  inputs.sex = birth.sex;
+  inputs.year = birth.year;
+  inputs.month = birth.month;
+  inputs.day = birth.day;
+  inputs.hourItem = birth.hourItem;
+  inputs.minute = birth.minute;
+  inputs.calendarIndex = birth.calendarIndex;
+  const std::optional<bazi::CheckedBirth> checked = bazi::CheckBirth(inputs);
+  if (!checked) return std::nullopt;
   std::array<int, kElementCount> counts{};
   int found = 0;
-  for (const std::string& element : chart.elements) {
+  for (const std::string& element : bazi::PillarElements(checked->pillars)) {
     for (int i = 0; i < kElementCount; ++i) {
       if (element == kElementNames[i]) {
         ++counts[i];

@@ -27,18 +27,6 @@ const char* const kTwoSurnameHead[] = {
 };
 enum Top { kTop20 = 0, kTop40 = 1, kTop80 = 2 };
 
-// A character between the quotes of a stroke query. Double-byte GBK never
-// holds a quote byte; a quote from anywhere else is doubled so the text
-// stays one SQL value.
-std::string QuoteSafe(std::string_view character) {
-  std::string out;
-  for (char c : character) {
-    out += c;
-    if (c == '\'') out += '\'';
-  }
-  return out;
-}
-
 // The stroke count of the first record: 0 when there is none, and when the
 // stored value is no stroke count (not a number, or outside 1 to
 // kMaxStrokeCount), as for a failed look-up.
@@ -66,14 +54,16 @@ int CombinationKind(std::string_view trimmedSurname, NameForm form) {
 }
 
 int WindowStrokeCount(data::Query& query, std::string_view character) {
-  const std::string c = QuoteSafe(character);
+  // Double-byte GBK never holds a quote byte; a quote from anywhere else is
+  // doubled, so the text stays one SQL value.
+  const std::string c = QuotedSql(character);
   query.Close();
-  query.SetSql(StrFormat("select bh from word where zi = '%s'", c.c_str()));
+  query.SetSql("select bh from word where zi = " + c);
   query.Open();
   int strokes = FirstStrokeCount(query);
   if (strokes == 0) {
     query.Close();
-    query.SetSql(StrFormat("select bh from word where ft = '%s'", c.c_str()));
+    query.SetSql("select bh from word where ft = " + c);
     query.Open();
     strokes = FirstStrokeCount(query);
   }

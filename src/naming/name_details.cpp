@@ -20,14 +20,9 @@ CandidateName SplitCandidateName(const std::string& item, const std::string& sur
 CharacterNote LookupCharacterNote(const std::string& character) {
   CharacterNote note;
   note.character = character;
-  std::string quoted;
-  for (char c : character) {
-    quoted += c;
-    if (c == '\'') quoted += '\'';
-  }
   try {
     const data::ResultSet r =
-        data::RunQuery(data::DatabaseFile::Roruroz, "select top 1 pinyin,gloss from word where zi = '" + quoted + "'");
+        data::RunQuery(data::DatabaseFile::Roruroz, "select top 1 pinyin,gloss from word where zi = " + QuotedSql(character));
     note.pinyin = r.First("pinyin").AsTrimmedText();
     note.gloss = r.First("gloss").AsTrimmedText();
   } catch (const data::DataError&) {

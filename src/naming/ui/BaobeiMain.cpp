@@ -57,12 +57,6 @@ QLineEdit* SmallEdit(QWidget* parent, const QString& text, int width) {
   return edit;
 }
 
-QLabel* Caption(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return label;
-}
-
 // A row of widgets packed to the left.
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
   auto* row = new QHBoxLayout();
@@ -146,16 +140,16 @@ void TFrmQiming::BuildLayout() {
 
   auto* inputs = new QVBoxLayout();
   inputs->setSpacing(6);
-  inputs->addLayout(Row({Caption(u"姓氏"_s, this), Xing, Caption(u"  性别"_s, this), CBsex,
-                         Caption(u"  名字形式"_s, this), CBXingshi, Caption(u"  "_s, this), CBzhishukongz, CBdijizi,
-                         Caption(u"固定为"_s, this), Gudingzi}));
-  inputs->addLayout(Row({Caption(u"生日"_s, this), ComDate, Caption(u" 年"_s, this), SYear, Caption(u"月"_s, this),
-                         SMonth, Caption(u"日"_s, this), Sday, Caption(u"时"_s, this), Shour, Caption(u"分"_s, this),
+  inputs->addLayout(Row({app::FieldLabel(u"姓氏"_s, this), Xing, app::FieldLabel(u"  性别"_s, this), CBsex,
+                         app::FieldLabel(u"  名字形式"_s, this), CBXingshi, app::FieldLabel(u"  "_s, this), CBzhishukongz, CBdijizi,
+                         app::FieldLabel(u"固定为"_s, this), Gudingzi}));
+  inputs->addLayout(Row({app::FieldLabel(u"生日"_s, this), ComDate, app::FieldLabel(u" 年"_s, this), SYear, app::FieldLabel(u"月"_s, this),
+                         SMonth, app::FieldLabel(u"日"_s, this), Sday, app::FieldLabel(u"时"_s, this), Shour, app::FieldLabel(u"分"_s, this),
                          CBFen}));
-  inputs->addLayout(Row({Caption(u"优选方案"_s, this), CBCode, Caption(u"  "_s, this), CBFeeXX, ZuidiFee,
-                         new QLabel(u"分以上名字"_s, this), Caption(u"  "_s, this), CBInitFee, Sorcss,
+  inputs->addLayout(Row({app::FieldLabel(u"优选方案"_s, this), CBCode, app::FieldLabel(u"  "_s, this), CBFeeXX, ZuidiFee,
+                         new QLabel(u"分以上名字"_s, this), app::FieldLabel(u"  "_s, this), CBInitFee, Sorcss,
                          new QLabel(u"分以上名字"_s, this)}));
-  inputs->addLayout(Row({Caption(u"五行包括"_s, this), CBjin, CBMu, CBshui, CBhuo, CBTu, Caption(u"  "_s, this),
+  inputs->addLayout(Row({app::FieldLabel(u"五行包括"_s, this), CBjin, CBMu, CBshui, CBhuo, CBTu, app::FieldLabel(u"  "_s, this),
                          BaziButton, ElementLine}));
 
   Button1 = new QPushButton(u"马上起名"_s, this);
