@@ -52,11 +52,7 @@ int ExpandedYear(const std::string& trimmed, int year) {
 
 // A day as yyyy-mm-dd (one to four digits of year, one or two of month and day).
 DateValue ParseDay(const std::string& text) {
-  const std::string t = lumeno::Trim(text);
-  const auto p = NumberParts(t, {4, 2, 2});
-  if (p) {
-    if (auto v = lumeno::TryEncodeDate(ExpandedYear(t, (*p)[0]), (*p)[1], (*p)[2])) return *v;
-  }
+  if (auto v = lumeno::TryParseDate(text)) return *v;
   throw UsageError("'" + text + "' is not a date (expected yyyy-mm-dd)");
 }
 

@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "data/database.h"
 #include "data/query.h"
+#include "fortune/element.h"
 #include "numerology/grids.h"
 
 namespace {
@@ -28,9 +29,7 @@ data::ResultSet CharacterRow(const std::string& ch) {
 }
 
 std::string ElementOf(const std::string& ch) {
-  data::ResultSet r = data::RunQuery(
-      data::DatabaseFile::Roruroz,
-      lumeno::StrFormat("select wuhang from word where zi = '%s' or ft = '%s' ", ch.c_str(), ch.c_str()));
+  data::ResultSet r = data::RunQuery(data::DatabaseFile::Roruroz, lumeno::fortune::ElementQuerySql(ch));
   return r.RecordCount() > 0 ? r.First(0).AsTrimmedText() : std::string();
 }
 
@@ -46,7 +45,7 @@ int Char(Context& ctx) {
       const std::size_t len = lumeno::GbkCharLength(text, pos);
       const std::string ch = text.substr(pos, len);
       pos += len;
-      if (len != 2 || !lumeno::IsAllDoubleByte(ch)) {
+      if (len != 2) {  // a single byte, or a lead byte without its pair
         if (!lumeno::Trim(ch).empty()) ctx.ErrorLine("'" + ch + "' is not a Chinese character: skipped");
         status = 1;
         continue;

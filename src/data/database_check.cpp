@@ -11,12 +11,16 @@
 namespace lumeno::data {
 namespace {
 
-// Lower-cased ASCII, for names that compare without regard to case.
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
+// Table and column names, which SQLite compares without regard to case.
+struct CaseBlindLess {
+  bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
+};
+using NameSet = std::set<std::string, CaseBlindLess>;
+
+// What a failed read of the file's catalogue says about it.
+DatabaseProblem::Kind KindOfFailure(int rc) {
+  return rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT ? DatabaseProblem::Kind::NotADatabase
+                                                     : DatabaseProblem::Kind::Unreadable;
 }
 
 class Handle {
@@ -28,7 +32,7 @@ class Handle {
 };
 
 // Names from a one-column query; false when it cannot run.
-bool Names(sqlite3* db, const std::string& sql, int column, std::set<std::string>& out, int& rcOut) {
+bool Names(sqlite3* db, const std::string& sql, int column, NameSet& out, int& rcOut) {
   sqlite3_stmt* stmt = nullptr;
   rcOut = sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
   if (rcOut != SQLITE_OK) {
@@ -37,7 +41,7 @@ bool Names(sqlite3* db, const std::string& sql, int column, std::set<std::string
   }
   while ((rcOut = sqlite3_step(stmt)) == SQLITE_ROW) {
     const unsigned char* t = sqlite3_column_text(stmt, column);
-    if (t) out.insert(Lower(reinterpret_cast<const char*>(t)));
+    if (t) out.insert(reinterpret_cast<const char*>(t));
   }
   sqlite3_finalize(stmt);
   if (rcOut != SQLITE_DONE) return false;
@@ -55,28 +59,25 @@ std::vector<DatabaseProblem> CheckDatabaseFile(DatabaseFile file) {
   Handle h;
   int rc = sqlite3_open_v2(path.c_str(), &h.db, SQLITE_OPEN_READONLY, nullptr);
   if (rc != SQLITE_OK) return {{file, Kind::Unreadable, h.db ? sqlite3_errmsg(h.db) : sqlite3_errstr(rc)}};
-  std::set<std::string> tables;
-  if (!Names(h.db, "SELECT name FROM sqlite_master WHERE type = 'table'", 0, tables, rc)) {
-    const Kind kind = (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) ? Kind::NotADatabase : Kind::Unreadable;
-    return {{file, kind, sqlite3_errmsg(h.db)}};
-  }
+  NameSet tables;
+  if (!Names(h.db, "SELECT name FROM sqlite_master WHERE type = 'table'", 0, tables, rc))
+    return {{file, KindOfFailure(rc), sqlite3_errmsg(h.db)}};
   std::vector<DatabaseProblem> problems;
   for (const TableDef& table : ReferenceSchema()) {
     if (table.file != file) continue;
     const std::string name(table.name);
-    if (!tables.count(Lower(name))) {
+    if (!tables.count(name)) {
       problems.push_back({file, Kind::Incomplete, "表 " + name});
       continue;
     }
-    std::set<std::string> columns;
+    NameSet columns;
     std::string quoted = "\"" + name + "\"";
     if (!Names(h.db, "PRAGMA table_info(" + quoted + ")", 1, columns, rc)) {
-      problems.push_back({file, rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT ? Kind::NotADatabase : Kind::Unreadable,
-                          sqlite3_errmsg(h.db)});
+      problems.push_back({file, KindOfFailure(rc), sqlite3_errmsg(h.db)});
       continue;
     }
     for (const ColumnDef& column : table.columns) {
-      if (!columns.count(Lower(column.name)))
+      if (!columns.count(std::string(column.name)))
         problems.push_back({file, Kind::Incomplete, "字段 " + name + "." + std::string(column.name)});
     }
   }
