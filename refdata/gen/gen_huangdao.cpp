@@ -18,6 +18,7 @@
 #include "core/text.h"
 #include "fortune/almanac_rules.h"
 #include "refgen.h"
+#include "rule_file.h"
 
 namespace lumeno::refgen {
 namespace {
@@ -25,34 +26,15 @@ namespace {
 using data::Value;
 using fortune::AlmanacPillars;
 
-// The lines of a rule file as GBK fields, the header checked against
-// `columns`; comment lines and empty lines are skipped.
+// The lines of a rule file as GBK fields in the order of `columns`, every
+// one of them required.
 std::vector<std::vector<std::string>> ReadRuleFile(const std::string& path, const std::vector<std::string>& columns) {
   std::vector<std::vector<std::string>> rows;
-  bool header = true;
-  int lineNo = 0;
-  ForEachLine(path, [&](const std::string& line) {
-    ++lineNo;
-    if (Trim(line).empty() || line[0] == '#') return;
+  for (const RuleLine& line : ReadRules(path, columns)) {
     std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-      const std::size_t tab = line.find('\t', start);
-      fields.push_back(Utf8ToGbk(Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start))));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    const std::string where = path + ":" + std::to_string(lineNo);
-    if (header) {
-      header = false;
-      if (fields != columns) throw std::runtime_error(where + ": unexpected header");
-      return;
-    }
-    if (fields.size() != columns.size()) throw std::runtime_error(where + ": expected " + std::to_string(columns.size()) + " fields");
-    for (const std::string& f : fields)
-      if (f.empty()) throw std::runtime_error(where + ": empty field");
+    for (const std::string& column : columns) fields.push_back(Utf8ToGbk(line.Get(column)));
     rows.push_back(std::move(fields));
-  });
+  }
   return rows;
 }
 
@@ -77,7 +59,7 @@ struct RuleTexts {
   std::array<std::array<std::array<std::string, 4>, 60>, 12> lists;
 };
 
-RuleTexts ReadRules(const std::string& dir) {
+RuleTexts ReadAlmanacRules(const std::string& dir) {
   RuleTexts r;
 
   const std::string pengzu = dir + "/almanac_pengzu.tsv";
@@ -124,7 +106,7 @@ RuleTexts ReadRules(const std::string& dir) {
 }
 
 void GenerateHuangdao(const GenContext& ctx, const data::TableDef& table, RowSink& sink) {
-  const RuleTexts rules = ReadRules(ctx.sourceDir + "/rules");
+  const RuleTexts rules = ReadAlmanacRules(ctx.sourceDir + "/rules");
   const std::vector<std::string> order = {"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq", "yi", "xsyq", "ji"};
   std::vector<std::size_t> at;
   for (const std::string& name : order) {

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <map>
+#include <mutex>
 #include <set>
+#include <tuple>
 
 #include "calendar/ganzhi.h"
 #include "core/text.h"
+#include "data/database.h"
 #include "data/info.h"
 #include "fortune/almanac_rules.h"
 
@@ -137,13 +142,33 @@ bool IsActivity(std::string_view item) {
 }
 
 std::vector<std::string> AlmanacActivities(const std::string& connectionString) {
+  // Reading the list means a pass over all 73,049 days (about 0.1 s), and
+  // every 吉日 window asks for it: it is kept for as long as the file stays
+  // the same (same path, size and time of change).
+  using Key = std::tuple<std::string, std::uintmax_t, std::filesystem::file_time_type>;
+  static std::mutex mutex;
+  static std::map<Key, std::vector<std::string>> kept;
+  std::error_code ec;
+  const std::filesystem::path file = data::DataSourceOf(connectionString);
+  const std::uintmax_t size = std::filesystem::file_size(file, ec);
+  const std::filesystem::file_time_type changed = ec ? std::filesystem::file_time_type{} : std::filesystem::last_write_time(file, ec);
+  const Key key{file.string(), size, changed};
+  if (!ec) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (auto it = kept.find(key); it != kept.end()) return it->second;
+  }
   const data::ResultSet lists = data::RunQuery(connectionString, "Select distinct yi from huangdao");
   std::set<std::string> found;
   for (int r = 0; r < lists.RecordCount(); ++r)
     ForEachItem(lists.At(r, 0).AsText(), [&](std::string_view item) {
       if (IsActivity(item)) found.emplace(item);
     });
-  return {found.begin(), found.end()};
+  std::vector<std::string> activities(found.begin(), found.end());
+  if (!ec) {
+    std::lock_guard<std::mutex> lock(mutex);
+    kept[key] = activities;
+  }
+  return activities;
 }
 
 std::vector<LuckyDay> FindLuckyDays(const std::string& connectionString, const std::string& activity, DateValue from,

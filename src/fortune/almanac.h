@@ -68,7 +68,8 @@ bool IsActivity(std::string_view item);
 
 // Every activity that the 宜 column of the table holds on some day, in the
 // order of their GBK texts (which is the order of their readings). Reads the
-// table through `connectionString`.
+// table through `connectionString` once, and again only when the file
+// changes.
 std::vector<std::string> AlmanacActivities(const std::string& connectionString);
 
 // The spans the search window offers, in days.

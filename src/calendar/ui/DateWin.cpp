@@ -15,6 +15,7 @@
 #include "app/ui_services.h"
 #include "calendar/month_view.h"
 #include "core/date.h"
+#include "core/qt/qdate.h"
 #include "core/qt/qtext.h"
 
 using namespace Qt::StringLiterals;
@@ -40,13 +41,6 @@ const QColor kLinkInk(0x1F, 0x4E, 0x9A);   // the clickable year and month
 std::function<QDate()>& Clock() {
   static std::function<QDate()> clock = [] { return QDate::currentDate(); };
   return clock;
-}
-
-DateValue ToDateValue(const QDate& d) { return EncodeDate(d.year(), d.month(), d.day()); }
-
-QDate ToQDate(DateValue v) {
-  const YearMonthDay ymd = DecodeDate(v);
-  return QDate(ymd.year, ymd.month, ymd.day);
 }
 
 void SetInk(QLabel* label, const QColor& colour) {

@@ -33,9 +33,7 @@ TFrmNote::TFrmNote(QWidget* parent) : QWidget(parent, Qt::Window | kToolWindowFl
   } buttons[] = {{u"打印", &TFrmNote::CmdPrint}, {u"设置..", &TFrmNote::CmdPrintSetup}, {u"关闭", &TFrmNote::CmdClose}};
   for (const auto& b : buttons) {
     QPushButton* button = MakeButton(QString::fromUtf16(b.caption), this, 64);
-    auto command = b.command;
-    connect(button, &QPushButton::clicked, this,
-            [this, command] { app::RunCommand(this, [this, command] { (this->*command)(); }); });
+    app::ConnectCommand(button, &QPushButton::clicked, this, b.command);
     tools->addWidget(button);
   }
   tools->addStretch(1);

@@ -9,14 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/artwork.h"
 #include "app/birth_inputs.h"
 #include "app/command_runner.h"
-#include "app/look.h"
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "fortune/almanac.h"
 #include "fortune/almanac_rules.h"
+#include "fortune/ui/fields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,10 +38,8 @@ QPlainTextEdit* ReadOnlyPane(QWidget* parent, const QString& name) {
 TFormHuangdao::TFormHuangdao(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
-  setObjectName(u"TFormHuangdao"_s);
+  SetUpWindow(this, u"TFormHuangdao"_s);
   setWindowTitle(u"黄道吉日"_s);
-  setWindowIcon(app::AppIcon());
-  setFont(app::ProgramFont());
   setModal(false);
 
   auto* outer = new QVBoxLayout(this);

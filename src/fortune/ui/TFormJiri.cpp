@@ -10,12 +10,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/artwork.h"
 #include "app/command_runner.h"
-#include "app/look.h"
+#include "core/qt/qdate.h"
 #include "core/qt/qtext.h"
 #include "data/database.h"
 #include "fortune/almanac_rules.h"
+#include "fortune/ui/fields.h"
 #include "fortune/ui/TFormHuangdao.h"
 
 using namespace Qt::StringLiterals;
@@ -25,13 +25,6 @@ namespace lumeno::fortune {
 namespace {
 
 std::string VelBirth() { return data::ConnectionStringFor(data::DatabaseFile::VelBirth); }
-
-QDate ToQDate(DateValue value) {
-  const YearMonthDay d = DecodeDate(value);
-  return QDate(d.year, d.month, d.day);
-}
-
-DateValue FromQDate(const QDate& day) { return EncodeDate(day.year(), day.month(), day.day()); }
 
 QDate FirstDay() { return ToQDate(AlmanacFirstDay()); }
 QDate LastDay() { return ToQDate(AlmanacLastDay()); }
@@ -43,10 +36,8 @@ enum Column { kDate, kLunar, kWeekday, kPillar, kClash, kDayGod, kColumns };
 TFormJiri::TFormJiri(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
-  setObjectName(u"TFormJiri"_s);
+  SetUpWindow(this, u"TFormJiri"_s);
   setWindowTitle(u"吉日查询"_s);
-  setWindowIcon(app::AppIcon());
-  setFont(app::ProgramFont());
   setModal(false);
 
   auto* outer = new QVBoxLayout(this);
@@ -137,18 +128,14 @@ TFormJiri::TFormJiri(QWidget* parent)
   hint->setStyleSheet(u"color: #555555;"_s);
   outer->addWidget(hint);
 
-  auto search = [this] {
-    if (!building_) app::RunCommand(this, [this] { CmdSearch(); });
-  };
-  connect(CbActivity, &QComboBox::currentIndexChanged, this, search);
-  connect(DeFrom, &QDateEdit::dateChanged, this, search);
-  connect(CbSpan, &QComboBox::currentIndexChanged, this, search);
+  app::ConnectCommand(CbActivity, &QComboBox::currentIndexChanged, this, &TFormJiri::CmdSearch);
+  app::ConnectCommand(DeFrom, &QDateEdit::dateChanged, this, &TFormJiri::CmdSearch);
+  app::ConnectCommand(CbSpan, &QComboBox::currentIndexChanged, this, &TFormJiri::CmdSearch);
   // Enter on a row opens its day too.
   connect(LvDays, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item) { app::RunCommand(this, [this, item] { CmdOpenDay(item); }); });
 
   resize(660, 520);
-  building_ = false;
   Refresh();
 }
 
@@ -176,7 +163,7 @@ int TFormJiri::Span() const { return CbSpan->currentData().toInt(); }
 void TFormJiri::CmdSearch() {
   days_.clear();
   const std::string activity = Activity();
-  if (!activity.empty()) days_ = FindLuckyDays(VelBirth(), activity, FromQDate(DeFrom->date()), Span());
+  if (!activity.empty()) days_ = FindLuckyDays(VelBirth(), activity, ToDateValue(DeFrom->date()), Span());
   Refresh();
 }
 

@@ -53,7 +53,6 @@ class TFormJiri : public QDialog {
  private:
   void Refresh();
   std::vector<LuckyDay> days_;
-  bool building_ = true;
 };
 
 // Creates the window, sets it to `activity` (GBK; "" leaves the choice to
