@@ -27,15 +27,8 @@ TFrmNote::TFrmNote(QWidget* parent) : QWidget(parent, Qt::Window | kToolWindowFl
   outer->setSpacing(4);
   auto* tools = new QHBoxLayout();
   tools->setSpacing(4);
-  const struct {
-    const char16_t* caption;
-    void (TFrmNote::*command)();
-  } buttons[] = {{u"打印", &TFrmNote::CmdPrint}, {u"设置..", &TFrmNote::CmdPrintSetup}, {u"关闭", &TFrmNote::CmdClose}};
-  for (const auto& b : buttons) {
-    QPushButton* button = MakeButton(QString::fromUtf16(b.caption), this, 64);
-    app::ConnectCommand(button, &QPushButton::clicked, this, b.command);
-    tools->addWidget(button);
-  }
+  AddCommandButtons(tools, this,
+                    {{u"打印", &TFrmNote::CmdPrint}, {u"设置..", &TFrmNote::CmdPrintSetup}, {u"关闭", &TFrmNote::CmdClose}});
   tools->addStretch(1);
   outer->addLayout(tools);
 

@@ -65,17 +65,7 @@ TFormHuangdao::TFormHuangdao(QWidget* parent)
   inputs->addWidget(CbDay);
   inputs->addWidget(new QLabel(u"日"_s, this));
   inputs->addSpacing(12);
-  const struct {
-    const char16_t* caption;
-    void (TFormHuangdao::*command)();
-  } commands[] = {{u"测算", &TFormHuangdao::CmdLookUp}, {u"关闭", &TFormHuangdao::CmdClose}};
-  for (const auto& c : commands) {
-    auto* button = new QPushButton(QString::fromUtf16(c.caption), this);
-    button->setAutoDefault(false);
-    button->setFixedSize(64, 24);
-    app::ConnectCommand(button, &QPushButton::clicked, this, c.command);
-    inputs->addWidget(button);
-  }
+  AddCommandButtons(inputs, this, {{u"测算", &TFormHuangdao::CmdLookUp}, {u"关闭", &TFormHuangdao::CmdClose}}, 24);
   inputs->addStretch(1);
   outer->addLayout(inputs);
   // Enter in a date input looks the day up, as 测算 does.

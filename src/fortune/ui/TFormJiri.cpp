@@ -90,17 +90,7 @@ TFormJiri::TFormJiri(QWidget* parent)
   inputs->addWidget(new QLabel(u"天数："_s, this));
   inputs->addWidget(CbSpan);
   inputs->addSpacing(12);
-  const struct {
-    const char16_t* caption;
-    void (TFormJiri::*command)();
-  } commands[] = {{u"今天", &TFormJiri::CmdToday}, {u"关闭", &TFormJiri::CmdClose}};
-  for (const auto& c : commands) {
-    auto* button = new QPushButton(QString::fromUtf16(c.caption), this);
-    button->setAutoDefault(false);
-    button->setFixedSize(64, 24);
-    app::ConnectCommand(button, &QPushButton::clicked, this, c.command);
-    inputs->addWidget(button);
-  }
+  AddCommandButtons(inputs, this, {{u"今天", &TFormJiri::CmdToday}, {u"关闭", &TFormJiri::CmdClose}}, 24);
   inputs->addStretch(1);
   outer->addLayout(inputs);
 

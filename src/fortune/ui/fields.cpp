@@ -58,11 +58,11 @@ void SetUpWindow(QWidget* window, const QString& objectName) {
   window->setFont(app::ProgramFont());
 }
 
-QPushButton* MakeButton(const QString& caption, QWidget* parent, int width) {
+QPushButton* MakeButton(const QString& caption, QWidget* parent, int width, int height) {
   auto* button = new QPushButton(caption, parent);
   button->setAutoDefault(false);
   button->setDefault(false);
-  button->setFixedSize(width, 26);
+  button->setFixedSize(width, height);
   return button;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 // What the small reading windows share: the key filters of their inputs,
 // the window flags and a few layout pieces.
+#include <QBoxLayout>
+#include <QPushButton>
 #include <QString>
 #include <QValidator>
 #include <Qt>
+#include <initializer_list>
+#include <utility>
+
+#include "app/command_runner.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace lumeno::fortune {
@@ -46,7 +51,19 @@ void SetUpWindow(QWidget* window, const QString& objectName);
 
 // A push button that is never the default of its window, so Enter in an
 // input does only what the input itself does.
-QPushButton* MakeButton(const QString& caption, QWidget* parent, int width = 76);
+QPushButton* MakeButton(const QString& caption, QWidget* parent, int width = 76, int height = 26);
+
+// Adds to `row` a button 64 wide for each caption, which runs its command of
+// `window`.
+template <class Window>
+void AddCommandButtons(QBoxLayout* row, Window* window,
+                       std::initializer_list<std::pair<const char16_t*, void (Window::*)()>> buttons, int height = 26) {
+  for (const auto& [caption, command] : buttons) {
+    QPushButton* button = MakeButton(QString::fromUtf16(caption), window, 64, height);
+    app::ConnectCommand(button, &QPushButton::clicked, window, command);
+    row->addWidget(button);
+  }
+}
 
 // Places a window that is not modal over the middle of its parent, each
 // further window of its kind (`index` 1, 2 ...) a little lower and to the
